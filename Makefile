@@ -1,0 +1,48 @@
+# Two commands do everything: `make run` and `make test`. Both install what is missing,
+# configure and build as needed.
+#   make run [LEFT=a RIGHT=b]   compare two files (the example pair by default)
+#   make test [SANITIZE=1]      build and run every test (SANITIZE=1: ASan + UBSan build)
+#   make bench                  engine micro-benchmarks and the timing against GNU diff
+
+LEFT ?= examples/left.txt
+RIGHT ?= examples/right.txt
+BUILD_TYPE ?= Release
+SANITIZE ?=
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR := build-sanitize
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DTANDEM_SANITIZE=ON -DTANDEM_GUI=OFF
+else
+BUILD_DIR := build
+CMAKE_FLAGS := -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+endif
+
+.PHONY: all bootstrap build test run bench format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD_DIR)/build.ninja: | bootstrap
+	cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS)
+
+build: bootstrap $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# tandemdiff exits 1 when the files differ, which is not a failure here.
+run: build
+	@$(BUILD_DIR)/src/cli/tandemdiff "$(LEFT)" "$(RIGHT)"; status=$$?; [ $$status -le 1 ]
+
+bench: build
+	$(BUILD_DIR)/bench/engine_bench
+	bench/compare_with_diff.sh $(BUILD_DIR)/src/cli/tandemdiff
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build build-sanitize
