@@ -41,13 +41,13 @@ public:
 enum class RunEnding { Completed, Cancelled, Abandoned };
 
 struct ComparisonResult {
-    // The aligned rows, views into the caller's texts or empty filler rows; both sides have the same
-    // number of rows, and row N of one side faces row N of the other.
+    // The aligned rows, views into the caller's texts or empty filler rows; both sides have the
+    // same number of rows, and row N of one side faces row N of the other.
     std::vector<std::string_view> left;
     std::vector<std::string_view> right;
-    StringList leftMarks;  // "row,colour" and "row,start,length,colour"
+    StringList leftMarks; // "row,colour" and "row,start,length,colour"
     StringList rightMarks;
-    StringList blocks;     // "first,last,sides" with sides "l", "r" or "lr"
+    StringList blocks; // "first,last,sides" with sides "l", "r" or "lr"
     RunEnding ending = RunEnding::Completed;
 };
 

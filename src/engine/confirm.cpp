@@ -1,1 +1,88 @@
-// in progress
+// Scoring pairs through the score window, and confirming a match found further on.
+#include "alignmentrun.h"
+#include "similarity.h"
+
+namespace tandem {
+
+int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
+    const bool fromLeft = IsLeft(list);
+    const int64_t row = fromLeft ? x : y;
+    const int64_t col = fromLeft ? y : x;
+    int32_t cached = window_.Get(row, col);
+    if (cached != -1)
+        return cached;
+    int32_t fresh = LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)));
+    window_.Put(row, col, fresh);
+    return fresh;
+}
+
+namespace {
+
+// Y's lines b + joined, ... joined to t with single blanks, while t stays a prefix of the key,
+// until the joined text equals the key. Returns the score of the last join.
+int32_t JoinSplitLine(std::string_view key, LineList& y, int b, int32_t score, std::string& t,
+                      int& joined) {
+    while (score < 100 && key.starts_with(t) && y.Count() > b + joined) {
+        std::string_view next = y.Key(b + joined);
+        ++joined;
+        if (!next.empty()) {
+            t += ' ';
+            t += next;
+            score = LineScore(key, t);
+        }
+    }
+    --joined;
+    return score;
+}
+
+// The first non-empty key among lines from .. from + count - 1, or -1.
+int FirstKeyedLine(LineList& list, int from, int count) {
+    for (int line = from; line < from + count; ++line)
+        if (!list.Key(line).empty())
+            return line;
+    return -1;
+}
+
+} // namespace
+
+bool AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b) {
+    joined = 1;
+    std::string_view target = y.Key(b);
+    if (target.empty()) {
+        joined = 0;
+        score = 0;
+        return false;
+    }
+    score = PairScore(x, idx, b);
+    const int32_t first = score;
+
+    // A line that the other file split into several lines matches their join.
+    std::string joinedTarget;
+    if (key.starts_with(target)) {
+        joinedTarget.assign(target);
+        score = JoinSplitLine(key, y, b, score, joinedTarget, joined);
+        target = joinedTarget;
+        if (score < 100) {
+            joined = 0;
+            score = first;
+        }
+    } else {
+        joined = 0;
+    }
+    if (score < depth_)
+        return false;
+
+    // When Y repeats the matched line just below, the match holds only if X goes on alike.
+    int nextInY = depth_ > 0 ? FirstKeyedLine(y, b + 1, depth_) : -1;
+    if (nextInY < 0 || LineScore(y.Key(nextInY), target) != 100)
+        return true;
+    int nextInX = FirstKeyedLine(x, idx + 1, depth_);
+    if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_) {
+        score = 100;
+        return true;
+    }
+    score = 0;
+    return false;
+}
+
+} // namespace tandem

@@ -1,1 +1,244 @@
-// in progress
+#include "findsync.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace tandem {
+
+namespace {
+
+// The first search window spans this many rows from the current row; a second pass widens it to
+// the full lookup when the first decides nothing.
+constexpr int64_t kFirstWindowRows = 40;
+
+bool ContainsKey(std::string_view outer, std::string_view inner) {
+    return !outer.empty() && !inner.empty() && outer.find(inner) != std::string_view::npos;
+}
+
+} // namespace
+
+SyncSearch::SyncSearch(AlignmentRun& run, int k0, int64_t& limR, int64_t& limL)
+    : run_(run), left_(run.Left()), right_(run.Right()), k0_(k0), limR_(limR), limL_(limL),
+      limR0_(limR), limL0_(limL), pA_(k0), pB_(k0) {}
+
+void SyncSearch::Find(int64_t& a, int64_t& b) {
+    limL_ = std::min(k0_ + kFirstWindowRows, limL0_);
+    limR_ = std::min(k0_ + kFirstWindowRows, limR0_);
+    dL_ = limL0_ - limL_;
+    dR_ = limR0_ - limR_;
+    threshold_ = Mul32(run_.Lookup(), run_.Lookup());
+    cand_.leftPos = limL0_;
+    cand_.rightPos = limR0_;
+
+    bool decided = Pass();
+    if (!decided) {
+        limL_ += dL_;
+        limR_ += dR_;
+        decided = Pass();
+        if (!decided) {
+            limL_ += dL_;
+            limR_ += dR_;
+        }
+    }
+
+    if (found_ > 0) {
+        // A best explanation that starts at a later row makes the current row a changed line.
+        a = cand_.row == k0_ ? cand_.rightPos : right_.Count();
+        b = cand_.row == k0_ ? cand_.leftPos : left_.Count();
+    } else if (decided) {
+        a = pA_;
+        b = pB_;
+    } else {
+        a = limR_;
+        b = limL_;
+    }
+}
+
+bool SyncSearch::Pass() {
+    int emptiesL = 0;
+    int emptiesR = 0;
+    for (int64_t c = k0_; c < limR_ || c < limL_; ++c) {
+        pA_ = c;
+        pB_ = c;
+        std::string_view keyL = left_.Key(static_cast<int>(c));
+        std::string_view keyR = right_.Key(static_cast<int>(c));
+        if (c == k0_ && !ContainsKey(keyL, keyR) && !ContainsKey(keyR, keyL)) {
+            pA_ = c + 1;
+            pB_ = c + 1;
+        }
+        doneL_ = false;
+        doneR_ = false;
+        const bool emptyL = keyL.empty();
+        const bool emptyR = keyR.empty();
+        emptiesL += emptyL;
+        emptiesR += emptyR;
+
+        while (pA_ < limR_ || pB_ < limL_) {
+            if (!doneL_ && !emptyL && pA_ < limR_)
+                ProbeLeft(c, keyL, emptiesL, emptiesR);
+            ++pA_;
+            if (!doneR_ && !emptyR && pB_ < limL_)
+                ProbeRight(c, keyR, emptiesL, emptiesR);
+            ++pB_;
+            if ((SyncCost(c, 100, emptiesL, c) >= threshold_ &&
+                 SyncCost(c, 100, emptiesR, c) >= threshold_) ||
+                (exactL_ && exactR_))
+                return true;
+            if (!doneL_ && SyncCost(pA_, 100, emptiesL, c) >= threshold_)
+                doneL_ = true;
+            if (!doneR_ && SyncCost(pB_, 100, emptiesR, c) >= threshold_)
+                doneR_ = true;
+            if (doneL_ && doneR_)
+                break;
+        }
+    }
+    return false;
+}
+
+bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
+    if (!run_.ConfirmMatch(key, static_cast<int>(c), left_, right_, static_cast<int>(pA_)))
+        return false;
+    int32_t cost = SyncCost(pA_, run_.score, emptiesL, c);
+    if (Unsigned32(cost) < threshold_) {
+        VerifyRun(cost, left_, right_, emptiesR, emptiesL, pA_ + run_.joined, c);
+        ConsiderCandidate(key, 'l', c, cost, exactL_, doneL_, RefSum('l'), pA_);
+    } else {
+        doneL_ = true;
+    }
+    return true;
+}
+
+bool SyncSearch::ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
+    if (!run_.ConfirmMatch(key, static_cast<int>(c), right_, left_, static_cast<int>(pB_)))
+        return false;
+    int32_t cost = SyncCost(pB_, run_.score, emptiesR, c);
+    if (Unsigned32(cost) < threshold_) {
+        VerifyRun(cost, right_, left_, emptiesL, emptiesR, pB_ + run_.joined, c);
+        ConsiderCandidate(key, 'r', c, cost, exactR_, doneR_, RefSum('r'), pB_);
+    } else {
+        doneR_ = true;
+    }
+    return true;
+}
+
+int64_t SyncSearch::RefSum(char side) const {
+    if (found_ == 0)
+        return limL0_ + limR0_;
+    return (side == 'l' ? cand_.leftPos : cand_.rightPos) + cand_.row;
+}
+
+int32_t SyncSearch::SyncCost(int64_t p, int32_t score, int empties, int64_t c) const {
+    int32_t distance = Wrap32(p - k0_ + (100 - score));
+    int32_t passed = Wrap32(c - k0_ - empties + 1);
+    int32_t divisor = score - run_.Depth() + 1;
+    if (divisor == 0) // cannot happen: scores that reach here are at least Depth
+        return std::numeric_limits<int32_t>::max();
+    return Div32(Mul32(Mul32(distance, passed), 51), divisor);
+}
+
+void SyncSearch::SkipEmpty(LineList& x, LineList& y, int64_t& xRow, int64_t& yRow) {
+    while (xRow < x.Count() && x.Key(static_cast<int>(xRow)).empty())
+        ++xRow;
+    while (yRow < y.Count() && y.Key(static_cast<int>(yRow)).empty())
+        ++yRow;
+}
+
+void SyncSearch::VerifyRun(int32_t& cost, LineList& x, LineList& y, int emptiesOther,
+                           int emptiesOwn, int64_t q, int64_t c) {
+    int64_t xRow = c + 1;
+    int64_t yRow = q + 1;
+    int32_t run = 2;
+    runWeight_ = 0;
+    const int32_t start = cost;
+    // Lines passed on the probing side weigh quadratically in how far the run is checked.
+    const int64_t passedOwn = c - k0_ - emptiesOwn;
+    const int64_t reach = passedOwn * passedOwn + 2 + (q - k0_ - emptiesOther);
+    int32_t steps =
+        reach >= 1 ? static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(reach))) - 1 : 0;
+    SkipEmpty(x, y, xRow, yRow);
+    const int32_t lookup = run_.Lookup();
+    while (steps > 0 && Unsigned32(cost) < 2 * static_cast<int64_t>(threshold_)) {
+        int32_t s = run_.PairScore(x, xRow, yRow);
+        const int32_t span = Wrap32((xRow - c) + (yRow - q));
+        if (run_.ReachesDepth(s)) {
+            cost = Div32(Mul32(cost, 100), s);
+            if (Unsigned32(cost) > Unsigned32(start))
+                cost = Sub32(cost, Div32(Mul32(Div32(Sub32(cost, start), span), 200), s));
+            const int32_t keyLength = static_cast<int32_t>(x.Key(static_cast<int>(xRow)).size());
+            runWeight_ = Add32(runWeight_, Div32(Mul32(keyLength, s), 100));
+            ++run, ++xRow, ++yRow;
+            SkipEmpty(x, y, xRow, yRow);
+            if (s == 100)
+                --steps;
+        } else {
+            cost = Add32(cost, Div32(lookup, span / 2));
+            int32_t r = run + 1;
+            Resync(x, xRow, r, yRow);
+            if (r > run) {
+                cost = Add32(cost, Mul32(lookup, steps + 1));
+                break;
+            }
+        }
+    }
+}
+
+void SyncSearch::Resync(LineList& x, int64_t& xRow, int32_t& r, int64_t& yRow) {
+    int64_t xFound = xRow + r;
+    for (int64_t row = xRow; row < xRow + r; ++row) {
+        if (run_.ReachesDepth(run_.PairScore(x, row, yRow))) {
+            xFound = row;
+            break;
+        }
+    }
+    int64_t yFound = yRow + r;
+    for (int64_t col = yRow; col < yRow + r; ++col) {
+        if (run_.ReachesDepth(run_.PairScore(x, xRow, col))) {
+            yFound = col;
+            break;
+        }
+    }
+    const int64_t dx = xFound - xRow;
+    const int64_t dy = yFound - yRow;
+    if (dx == r && dy == r) {
+        ++xRow, ++yRow;
+    } else if (dy < dx) {
+        r = static_cast<int32_t>(dy);
+        yRow = yFound;
+    } else {
+        r = static_cast<int32_t>(dx);
+        xRow = xFound;
+    }
+}
+
+void SyncSearch::ConsiderCandidate(std::string_view key, char side, int64_t c, int32_t cost,
+                                   bool& exact, bool& done, int64_t refSum, int64_t p) {
+    const int32_t score = run_.score;
+    const int32_t weight = Add32(static_cast<int32_t>(key.size()), runWeight_);
+    const int64_t threshold = threshold_;
+    // A score of 0 (possible only at Depth 0) and an empty weight are refused: both divide here.
+    if (score == 0 || weight == 0)
+        return;
+    const int64_t v = Div64(Div64(Mul64(Mul64(Unsigned32(cost), minWeight_), 100), weight), score);
+    if (v >= threshold)
+        return;
+    const int32_t priority = Mul32(Mul32(weight, Wrap32(refSum - 2 * k0_)), score);
+    const int64_t rival =
+        threshold == 0
+            ? 0
+            : Div64(Mul64(Mul64(Mul64(p + c - 2 * k0_, cand_.score), Unsigned32(cost)), minWeight_),
+                    threshold);
+    if (rival >= priority) {
+        if (side == cand_.side && cand_.score == 100)
+            done = true;
+        return;
+    }
+    if (side != cand_.side && c > cand_.leftPos)
+        return;
+    cand_ = {c, pB_, pA_, score, side};
+    ++found_;
+    threshold_ = cost;
+    minWeight_ = std::max<int32_t>(1, Div32(Mul32(weight, score), 100));
+    exact = c > k0_ && score == 100;
+}
+
+} // namespace tandem

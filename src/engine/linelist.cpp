@@ -1,1 +1,117 @@
-// in progress
+#include "linelist.h"
+
+#include "normalise.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tandem {
+
+namespace {
+
+// Bytes per block of stored keys; a longer key gets a block of its own size.
+constexpr size_t kKeyBlockSize = size_t{1} << 20;
+// Room left for insertions when the gap is full, at least this many lines.
+constexpr int kMinimumGap = 64;
+
+} // namespace
+
+LineList::LineList(const std::vector<std::string_view>& lines)
+    : count_(static_cast<int>(lines.size())), gapStart_(count_) {
+    storage_.reserve(lines.size() + kMinimumGap);
+    for (std::string_view line : lines)
+        storage_.push_back({line.data(), nullptr, static_cast<uint32_t>(line.size()), 0});
+    storage_.resize(lines.size() + kMinimumGap);
+}
+
+std::string_view LineList::Text(int i) const {
+    if (i < 0 || i >= count_)
+        return {};
+    const Line& line = At(i);
+    return {line.text, line.textLength};
+}
+
+std::string_view LineList::Key(int i) {
+    if (i < 0 || i >= count_)
+        return {};
+    const Line& line = MakeKey(i);
+    return {line.key, line.keyLength};
+}
+
+LineList::Line& LineList::MakeKey(int i) {
+    Line& line = At(i);
+    if (line.key)
+        return line;
+    std::string_view text(line.text, line.textLength);
+    if (IsOwnKey(text)) {
+        line.key = line.textLength ? line.text : "";
+        line.keyLength = line.textLength;
+    } else {
+        std::string key = NormaliseLine(text, true);
+        line.key = Keep(key);
+        line.keyLength = static_cast<uint32_t>(key.size());
+    }
+    return line;
+}
+
+const char* LineList::Keep(const std::string& key) {
+    if (key.empty())
+        return "";
+    if (keyBlocks_.empty() || keyBlockUsed_ + key.size() > keyBlockSize_) {
+        keyBlockSize_ = std::max(kKeyBlockSize, key.size());
+        keyBlocks_.push_back(std::make_unique<char[]>(keyBlockSize_));
+        keyBlockUsed_ = 0;
+    }
+    char* kept = keyBlocks_.back().get() + keyBlockUsed_;
+    std::memcpy(kept, key.data(), key.size());
+    keyBlockUsed_ += key.size();
+    return kept;
+}
+
+void LineList::Put(int i, std::string_view text) {
+    if (i < 0 || i >= count_)
+        return;
+    At(i) = {text.data(), nullptr, static_cast<uint32_t>(text.size()), 0};
+}
+
+void LineList::Insert(int i, std::string_view text) {
+    i = std::clamp(i, 0, count_);
+    if (GapLength() == 0)
+        GrowGap();
+    MoveGap(i);
+    storage_[static_cast<size_t>(gapStart_)] = {text.data(), nullptr,
+                                                static_cast<uint32_t>(text.size()), 0};
+    ++gapStart_;
+    ++count_;
+}
+
+void LineList::MoveGap(int to) {
+    int gap = GapLength();
+    Line* base = storage_.data();
+    if (to < gapStart_)
+        std::memmove(base + to + gap, base + to,
+                     sizeof(Line) * static_cast<size_t>(gapStart_ - to));
+    else if (to > gapStart_)
+        std::memmove(base + gapStart_, base + gapStart_ + gap,
+                     sizeof(Line) * static_cast<size_t>(to - gapStart_));
+    gapStart_ = to;
+}
+
+void LineList::GrowGap() {
+    size_t oldSize = storage_.size();
+    size_t added = std::max<size_t>(kMinimumGap, oldSize / 2);
+    size_t tail = oldSize - static_cast<size_t>(gapStart_);
+    storage_.resize(oldSize + added);
+    Line* base = storage_.data();
+    std::memmove(base + gapStart_ + added, base + gapStart_, sizeof(Line) * tail);
+}
+
+std::vector<std::string_view> LineList::Lines() const {
+    std::vector<std::string_view> lines;
+    lines.reserve(static_cast<size_t>(count_));
+    for (int i = 0; i < count_; ++i)
+        lines.push_back(Text(i));
+    return lines;
+}
+
+} // namespace tandem

@@ -1,1 +1,48 @@
-// in progress
+#include "normalise.h"
+
+namespace tandem {
+
+namespace {
+
+constexpr char kBlank = ' ';
+
+bool IsUpperAscii(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+
+} // namespace
+
+std::string NormaliseLine(std::string_view text, bool fold) {
+    if (text.size() > 1) {
+        size_t first = text.find_first_not_of(kBlank);
+        if (first == std::string_view::npos)
+            return {};
+        size_t last = text.find_last_not_of(kBlank);
+        text = text.substr(first, last - first + 1);
+    }
+    if (!fold)
+        return std::string(text);
+    std::string key;
+    key.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == kBlank && i + 1 < text.size() && text[i + 1] == kBlank && text.size() > 3)
+            continue; // keeps the last blank of a run
+        key += IsUpperAscii(c) ? static_cast<char>(c + ('a' - 'A')) : c;
+    }
+    return key;
+}
+
+bool IsOwnKey(std::string_view text) {
+    if (text.size() > 1 && (text.front() == kBlank || text.back() == kBlank))
+        return false;
+    char previous = 0;
+    for (char c : text) {
+        if (IsUpperAscii(c) || (c == kBlank && previous == kBlank))
+            return false;
+        previous = c;
+    }
+    return true;
+}
+
+} // namespace tandem

@@ -1,1 +1,78 @@
-// in progress
+#include "scorewindow.h"
+
+#include "scorecells.h"
+
+#include <algorithm>
+
+namespace tandem {
+
+namespace {
+// Line indexes are 32-bit, so a window this wide already covers every index ahead of its base and
+// never slides: a wider one behaves the same.
+constexpr int64_t kWidestWindow = int64_t{1} << 31;
+} // namespace
+
+ScoreWindow::ScoreWindow(int64_t k)
+    : k_(std::clamp<int64_t>(k, 0, kWidestWindow)), side_(k_ + 1), cells_(ScoreCells::Make(side_)) {
+}
+
+ScoreWindow::~ScoreWindow() = default;
+
+bool ScoreWindow::Covers(const Axis& axis, int64_t index) const {
+    return index >= axis.base && index <= axis.base + k_;
+}
+
+int64_t ScoreWindow::Physical(const Axis& axis, int64_t index) const {
+    return (index - axis.base + axis.turn) % side_;
+}
+
+int32_t ScoreWindow::Get(int64_t row, int64_t col) const {
+    if (!Covers(rows_, row) || !Covers(cols_, col))
+        return -1;
+    return cells_->Read(Physical(rows_, row), Physical(cols_, col));
+}
+
+void ScoreWindow::Put(int64_t row, int64_t col, int32_t score) {
+    if (row > rows_.base + k_)
+        Slide(rows_, row, true);
+    else if (row < rows_.base)
+        return;
+    if (col > cols_.base + k_)
+        Slide(cols_, col, false);
+    else if (col < cols_.base)
+        return;
+    cells_->Write(Physical(rows_, row), Physical(cols_, col), score);
+}
+
+void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
+    int64_t distance = index - k_ - axis.base;
+    if (distance >= side_) {
+        cells_->ClearAll();
+    } else {
+        for (int64_t step = 0; step < distance; ++step) {
+            int64_t physical = (axis.turn + step) % side_;
+            if (rows)
+                cells_->ClearRow(physical);
+            else
+                cells_->ClearColumn(physical);
+        }
+    }
+    axis.turn = (axis.turn + distance) % side_;
+    axis.base = index - k_;
+}
+
+void ScoreWindow::ShiftRows(int64_t at) {
+    if (!Covers(rows_, at))
+        return;
+    cells_->ClearRow(Physical(rows_, at));
+    ++rows_.base;
+}
+
+void ScoreWindow::ShiftColumns(int64_t at) {
+    if (!Covers(cols_, at))
+        return;
+    cells_->ClearColumn(Physical(cols_, at));
+    ++cols_.base;
+}
+
+} // namespace tandem

@@ -1,1 +1,135 @@
-// in progress
+#include "similarity.h"
+
+#include <cstring>
+#include <deque>
+#include <string>
+
+namespace tandem {
+
+namespace {
+
+// Pending pieces of each recursion depth, kept between calls so that scoring allocates nothing
+// once the deepest level has been reached. A deque keeps the upper levels in place while it grows.
+struct Pieces {
+    std::string left;
+    std::string right;
+};
+thread_local std::deque<Pieces> piecesByDepth;
+
+// The 0-based position of the first c in text after `after`, or `missing`.
+int64_t FindAfter(std::string_view text, int64_t after, char c, int64_t missing) {
+    int64_t from = after + 1;
+    if (from >= static_cast<int64_t>(text.size()))
+        return missing;
+    const void* found = std::memchr(text.data() + from, c, text.size() - static_cast<size_t>(from));
+    return found ? static_cast<const char*>(found) - text.data() : missing;
+}
+
+int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
+    if (a.empty() || b.empty())
+        return 0;
+    if (piecesByDepth.size() <= depth)
+        piecesByDepth.resize(depth + 1);
+    Pieces& pieces = piecesByDepth[depth];
+    pieces.left.clear();
+    pieces.right.clear();
+    const int64_t lengthA = static_cast<int64_t>(a.size());
+    const int64_t lengthB = static_cast<int64_t>(b.size());
+    // A position that is not found counts as len(a) + len(b) (1-based), so the found one is nearer.
+    const int64_t notFound = lengthA + lengthB - 1;
+    auto compareAndEmpty = [&] {
+        int64_t matched = SkipMatchAt(pieces.left, pieces.right, depth + 1);
+        pieces.left.clear();
+        pieces.right.clear();
+        return matched;
+    };
+    int64_t matched = 0;
+    int64_t i = 0;
+    int64_t j = 0;
+    while (i < lengthA && j < lengthB) {
+        if (a[static_cast<size_t>(i)] == b[static_cast<size_t>(j)]) {
+            ++matched, ++i, ++j;
+            continue;
+        }
+        int64_t nextA = FindAfter(a, i, b[static_cast<size_t>(j)], lengthA);
+        int64_t nextB = FindAfter(b, j, a[static_cast<size_t>(i)], lengthB);
+        if (nextA == lengthA && nextB == lengthB) {
+            ++i, ++j;
+            continue;
+        }
+        if (nextA == lengthA)
+            nextA = notFound;
+        if (nextB == lengthB)
+            nextB = notFound;
+        int64_t distanceA = nextA - i;
+        int64_t distanceB = nextB - j;
+        if (distanceA <= distanceB) {
+            pieces.left.append(a.substr(static_cast<size_t>(i), static_cast<size_t>(distanceA)));
+            i = nextA;
+        }
+        if (distanceB <= distanceA) {
+            pieces.right.append(b.substr(static_cast<size_t>(j), static_cast<size_t>(distanceB)));
+            j = nextB;
+        }
+        if (!pieces.left.empty() && !pieces.right.empty())
+            matched += compareAndEmpty();
+    }
+    return matched;
+}
+
+} // namespace
+
+int64_t SkipMatch(std::string_view a, std::string_view b) {
+    return SkipMatchAt(a, b, 0);
+}
+
+int64_t MatchCount(std::string_view a, std::string_view b) {
+    if (a.empty() || b.empty())
+        return 0;
+    int64_t matched = 0;
+    int64_t front = 0;
+    int64_t backA = static_cast<int64_t>(a.size()) - 1;
+    int64_t backB = static_cast<int64_t>(b.size()) - 1;
+    while (front <= backA && front <= backB) {
+        if (a[static_cast<size_t>(front)] == b[static_cast<size_t>(front)]) {
+            ++matched, ++front;
+        } else if (a[static_cast<size_t>(backA)] == b[static_cast<size_t>(backB)]) {
+            ++matched, --backA, --backB;
+        } else {
+            // A middle of at most one character on either side is not examined.
+            if (backA <= front || front >= backB)
+                return matched;
+            return matched + SkipMatch(a.substr(static_cast<size_t>(front),
+                                                static_cast<size_t>(backA - front + 1)),
+                                       b.substr(static_cast<size_t>(front),
+                                                static_cast<size_t>(backB - front + 1)));
+        }
+    }
+    return matched;
+}
+
+bool LineScore(std::string_view a, std::string_view b, int32_t& score) {
+    if (a.empty() || b.empty()) {
+        score = a.empty() && b.empty() ? 100 : 0;
+        return score == 100;
+    }
+    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0) {
+        score = 100;
+        return true;
+    }
+    // 32-bit arithmetic, as the scores have always been computed (it wraps only on lines of
+    // tens of megabytes).
+    int32_t scaled = static_cast<int32_t>(static_cast<uint32_t>(MatchCount(a, b) * 100));
+    int32_t lengthA = static_cast<int32_t>(a.size());
+    int32_t lengthB = static_cast<int32_t>(b.size());
+    score = (scaled / lengthA + scaled / lengthB) / 2;
+    return score == 100;
+}
+
+int32_t LineScore(std::string_view a, std::string_view b) {
+    int32_t score = 0;
+    LineScore(a, b, score);
+    return score;
+}
+
+} // namespace tandem

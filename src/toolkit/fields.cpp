@@ -65,6 +65,8 @@ int32_t TextToNumber(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
-std::string NumberToText(int64_t number) { return std::to_string(number); }
+std::string NumberToText(int64_t number) {
+    return std::to_string(number);
+}
 
 } // namespace tandem

@@ -11,7 +11,8 @@ size_t FindLineEnd(std::string_view bytes, size_t start) {
     const char* from = bytes.data() + start;
     size_t length = bytes.size() - start;
     const void* lineFeed = std::memchr(from, '\n', length);
-    size_t limit = lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) - from) : length;
+    size_t limit =
+        lineFeed ? static_cast<size_t>(static_cast<const char*>(lineFeed) - from) : length;
     const void* carriageReturn = std::memchr(from, '\r', limit);
     if (carriageReturn)
         limit = static_cast<size_t>(static_cast<const char*>(carriageReturn) - from);

@@ -10,7 +10,7 @@ namespace tandem {
 enum class LineEnd { None, CrLf, Lf, Cr };
 
 struct TextLines {
-    std::vector<std::string_view> lines; // views into the bytes that were split
+    std::vector<std::string_view> lines;  // views into the bytes that were split
     LineEnd firstLineEnd = LineEnd::None; // the style of the first line end, None without any
     bool endsWithLineEnd = false;         // false when the last line has no line end
 };

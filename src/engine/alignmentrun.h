@@ -1,0 +1,69 @@
+// The state of one comparison run, shared by its stages: scoring (confirm.cpp), the search for the
+// next synchronisation point (findsync.cpp), recording (emitters.cpp) and the row walk
+// (alignment.cpp). It lives for one run.
+#pragma once
+
+#include "comparison.h"
+#include "int32.h"
+#include "linelist.h"
+#include "scorewindow.h"
+
+#include <string>
+#include <string_view>
+
+namespace tandem {
+
+class AlignmentRun {
+public:
+    AlignmentRun(LineList& left, LineList& right, const CompareOptions& options,
+                 ComparisonResult& result);
+
+    // Walks the rows; false when the run was abandoned.
+    bool WalkRows(ProgressSink* progress);
+
+    // The score of line x of `list` against line y of the other list, through the score window.
+    int32_t PairScore(LineList& list, int64_t x, int64_t y);
+    // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
+    // of repeated lines into account. Sets `score` and `joined`.
+    bool ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
+
+    // Records one row pair: a one-sided row when one text is empty, otherwise a changed row with
+    // the span of its unequal middle.
+    void EmitPair(int i, std::string_view leftText, int j, std::string_view rightText,
+                  StringList& leftMarks, StringList& rightMarks);
+    // Inserts filler lines into X so that the current line of X comes to face row t + n of Y.
+    void EmitBlock(LineList& x, LineList& y, StringList& marksX, StringList& marksY,
+                   std::string_view sideY, int n, int t, int& cursorY, int& cursorX);
+
+    bool IsLeft(const LineList& list) const { return &list == &left_; }
+    LineList& Left() { return left_; }
+    LineList& Right() { return right_; }
+    int Depth() const { return depth_; }
+    int Lookup() const { return lookup_; }
+    // True when a score reaches Depth for refining a cost; a score of 0 never does, so no formula
+    // divides by it when Depth is 0.
+    bool ReachesDepth(int32_t s) const { return s >= depth_ && s > 0; }
+
+    int32_t score = 0;
+    int joined = 0;
+
+private:
+    void SearchStep(int& i, int& j);
+    void ShiftFor(const LineList& list, int at);
+    void AddMark(StringList& marks, int row, const std::string& colour);
+    void AddBlock(int first, int last, std::string_view sides);
+
+    LineList& left_;
+    LineList& right_;
+    int depth_;
+    int lookup_;
+    ScoreWindow window_;
+    ComparisonResult& result_;
+    bool forceSearch_ = false;
+    std::string insertColour_;
+    std::string difference1Colour_;
+    std::string difference2Colour_;
+    std::string difference3Colour_;
+};
+
+} // namespace tandem

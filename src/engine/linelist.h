@@ -1,0 +1,58 @@
+// One side's lines during a comparison run, each with its comparison key made on first use.
+// Filler lines are inserted near the run's cursor, which only moves forward, so the lines are kept
+// in a gap buffer whose gap follows the insertions: an insertion costs the distance from the last
+// one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tandem {
+
+class LineList {
+public:
+    explicit LineList(const std::vector<std::string_view>& lines);
+    LineList(const LineList&) = delete;
+    LineList& operator=(const LineList&) = delete;
+
+    int Count() const { return count_; }
+    // Line i as stored, or the empty text outside 0 .. Count - 1.
+    std::string_view Text(int i) const;
+    // The key of line i, or the empty text outside 0 .. Count - 1.
+    std::string_view Key(int i);
+    void Put(int i, std::string_view text);
+    void Insert(int i, std::string_view text);
+    void Append(std::string_view text) { Insert(count_, text); }
+    // The lines in order; the views stay valid as long as the texts they came from.
+    std::vector<std::string_view> Lines() const;
+
+private:
+    struct Line {
+        const char* text;
+        const char* key; // null until the key is made
+        uint32_t textLength;
+        uint32_t keyLength;
+    };
+
+    Line& At(int i) { return storage_[static_cast<size_t>(i < gapStart_ ? i : i + GapLength())]; }
+    const Line& At(int i) const {
+        return storage_[static_cast<size_t>(i < gapStart_ ? i : i + GapLength())];
+    }
+    int GapLength() const { return static_cast<int>(storage_.size()) - count_; }
+    void MoveGap(int to);
+    void GrowGap();
+    Line& MakeKey(int i);
+    const char* Keep(const std::string& key);
+
+    std::vector<Line> storage_;
+    int count_ = 0;
+    int gapStart_ = 0;
+    // Keys that differ from their lines; blocks never move, so keys can be views into them.
+    std::vector<std::unique_ptr<char[]>> keyBlocks_;
+    size_t keyBlockUsed_ = 0;
+    size_t keyBlockSize_ = 0;
+};
+
+} // namespace tandem

@@ -1,0 +1,18 @@
+// The comparison key of a line: blanks trimmed, blank runs folded to one blank and A..Z
+// lower-cased, so that letter case and blank runs never make two lines differ. Only the blank (32)
+// is white space.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tandem {
+
+// With fold off only the trimming applies. A text of 0 or 1 characters is never trimmed.
+std::string NormaliseLine(std::string_view text, bool fold);
+
+// True when the folded key of the text is the text itself, which is the case for most lines; the
+// line list then uses the line as its own key without building a copy.
+bool IsOwnKey(std::string_view text);
+
+} // namespace tandem

@@ -1,0 +1,154 @@
+#include "scorecells.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <unordered_map>
+#include <vector>
+
+namespace tandem {
+
+namespace {
+
+// Sides up to this many cells get one flat block (64 MB of address space, touched only where
+// scores are written); larger windows store only the pairs actually scored.
+constexpr int64_t kFlatSideLimit = 4096;
+// A sparse store drops its stale cells when it has grown past this many since the last sweep.
+constexpr size_t kSparseSweepMinimum = size_t{1} << 20;
+
+// Each flat cell packs the score (plus one, 0 = empty, 255 = kept aside) with the generation of its
+// row and of its column when it was written: clearing a row or column only bumps its generation,
+// and a cell whose generations are out of date reads as empty. A generation that wraps round to 0
+// clears its cells for real, so an old cell can never come back to life.
+class FlatScoreCells final : public ScoreCells {
+public:
+    explicit FlatScoreCells(int64_t side)
+        : side_(side), rowGeneration_(static_cast<size_t>(side)),
+          colGeneration_(static_cast<size_t>(side)) {
+        // calloc leaves untouched pages unmapped, so memory follows the cells written.
+        cells_ = static_cast<uint32_t*>(std::calloc(static_cast<size_t>(side * side), 4));
+        if (!cells_)
+            throw std::bad_alloc();
+    }
+    ~FlatScoreCells() override { std::free(cells_); }
+
+    int32_t Read(int64_t row, int64_t col) const override {
+        uint32_t cell = cells_[row * side_ + col];
+        uint32_t stored = cell & 0xFF;
+        if (stored == kEmpty || ((cell >> 8) & 0xFF) != rowGeneration_[static_cast<size_t>(row)] ||
+            (cell >> 16) != colGeneration_[static_cast<size_t>(col)])
+            return -1;
+        if (stored == kAside)
+            return aside_.at(row * side_ + col);
+        return static_cast<int32_t>(stored) - 1;
+    }
+
+    void Write(int64_t row, int64_t col, int32_t score) override {
+        uint32_t stored = static_cast<uint32_t>(score) + 1;
+        if (score < 0 || stored >= kAside) {
+            stored = kAside;
+            aside_[row * side_ + col] = score;
+        }
+        cells_[row * side_ + col] = stored |
+                                    uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
+                                    uint32_t{colGeneration_[static_cast<size_t>(col)]} << 16;
+    }
+
+    void ClearRow(int64_t row) override {
+        if (++rowGeneration_[static_cast<size_t>(row)] == 0)
+            std::memset(cells_ + row * side_, 0, static_cast<size_t>(side_) * 4);
+    }
+
+    void ClearColumn(int64_t col) override {
+        if (++colGeneration_[static_cast<size_t>(col)] == 0)
+            for (int64_t row = 0; row < side_; ++row)
+                cells_[row * side_ + col] = 0;
+    }
+
+    void ClearAll() override {
+        for (int64_t row = 0; row < side_; ++row)
+            ClearRow(row);
+    }
+
+private:
+    static constexpr uint32_t kEmpty = 0;
+    static constexpr uint32_t kAside = 255; // a score outside 0..253, kept in aside_
+
+    int64_t side_;
+    uint32_t* cells_ = nullptr;
+    std::vector<uint8_t> rowGeneration_;
+    std::vector<uint8_t> colGeneration_;
+    std::unordered_map<int64_t, int32_t> aside_;
+};
+
+// The same generations, with only the written cells and the cleared rows and columns stored.
+class SparseScoreCells final : public ScoreCells {
+public:
+    explicit SparseScoreCells(int64_t side) : side_(side) {}
+
+    int32_t Read(int64_t row, int64_t col) const override {
+        auto found = cells_.find(Index(row, col));
+        if (found == cells_.end() || !IsCurrent(found->second, row, col))
+            return -1;
+        return found->second.score;
+    }
+
+    void Write(int64_t row, int64_t col, int32_t score) override {
+        cells_[Index(row, col)] = {score, Generation(rowGeneration_, row),
+                                   Generation(colGeneration_, col)};
+        if (cells_.size() >= sweepAt_)
+            Sweep();
+    }
+
+    void ClearRow(int64_t row) override { ++rowGeneration_[row]; }
+    void ClearColumn(int64_t col) override { ++colGeneration_[col]; }
+
+    void ClearAll() override {
+        cells_.clear();
+        rowGeneration_.clear();
+        colGeneration_.clear();
+    }
+
+private:
+    struct Cell {
+        int32_t score;
+        uint32_t rowGeneration;
+        uint32_t colGeneration;
+    };
+    using Generations = std::unordered_map<int64_t, uint32_t>;
+
+    int64_t Index(int64_t row, int64_t col) const { return row * side_ + col; }
+
+    static uint32_t Generation(const Generations& generations, int64_t index) {
+        auto found = generations.find(index);
+        return found == generations.end() ? 0 : found->second;
+    }
+
+    bool IsCurrent(const Cell& cell, int64_t row, int64_t col) const {
+        return cell.rowGeneration == Generation(rowGeneration_, row) &&
+               cell.colGeneration == Generation(colGeneration_, col);
+    }
+
+    void Sweep() {
+        std::erase_if(cells_, [this](const auto& entry) {
+            return !IsCurrent(entry.second, entry.first / side_, entry.first % side_);
+        });
+        sweepAt_ = std::max(kSparseSweepMinimum, cells_.size() * 2);
+    }
+
+    int64_t side_;
+    std::unordered_map<int64_t, Cell> cells_;
+    Generations rowGeneration_;
+    Generations colGeneration_;
+    size_t sweepAt_ = kSparseSweepMinimum;
+};
+
+} // namespace
+
+std::unique_ptr<ScoreCells> ScoreCells::Make(int64_t side) {
+    if (side <= kFlatSideLimit)
+        return std::make_unique<FlatScoreCells>(side);
+    return std::make_unique<SparseScoreCells>(side);
+}
+
+} // namespace tandem

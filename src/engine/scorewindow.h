@@ -1,0 +1,48 @@
+// The similarity scores of one run, cached for the pairs (left row, right column) inside a square
+// window of side K + 1 that slides forward as the alignment advances. It is not a plain cache:
+// puts behind the window are dropped, a put ahead of it slides it (forgetting what leaves), and a
+// line inserted into either list shifts the cached rows or columns so that they answer for the
+// next index. The alignment's results depend on all of that, so it is kept exactly.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace tandem {
+
+class ScoreCells;
+
+class ScoreWindow {
+public:
+    explicit ScoreWindow(int64_t k);
+    ~ScoreWindow();
+    ScoreWindow(const ScoreWindow&) = delete;
+    ScoreWindow& operator=(const ScoreWindow&) = delete;
+
+    // The cached score, or -1 when the pair is outside the window or not yet known.
+    int32_t Get(int64_t row, int64_t col) const;
+    void Put(int64_t row, int64_t col, int32_t score);
+    // A line was inserted at index `at` of the left list (rows) or the right list (columns).
+    void ShiftRows(int64_t at);
+    void ShiftColumns(int64_t at);
+
+private:
+    // One direction of the window: the first covered index and the ring offset of its cells.
+    struct Axis {
+        int64_t base = 0;
+        int64_t turn = 0;
+    };
+
+    bool Covers(const Axis& axis, int64_t index) const;
+    int64_t Physical(const Axis& axis, int64_t index) const;
+    // Moves the axis so that index is its last covered one, clearing the lines that leave.
+    void Slide(Axis& axis, int64_t index, bool rows);
+
+    int64_t k_;
+    int64_t side_;
+    Axis rows_;
+    Axis cols_;
+    std::unique_ptr<ScoreCells> cells_;
+};
+
+} // namespace tandem

@@ -1,0 +1,100 @@
+// Whole comparison runs on small pairs whose aligned rows and records are known.
+#include "engine/comparison.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace tandem {
+namespace {
+
+constexpr int kI = 14811135; // insert colour
+constexpr int kE = 255;      // one-sided line
+constexpr int kD = 191;      // changed characters
+constexpr int kL = 16711680; // changed row
+
+struct Expected {
+    std::vector<std::string> left;
+    std::vector<std::string> right;
+    std::vector<std::string> leftMarks;
+    std::vector<std::string> rightMarks;
+    std::vector<std::string> blocks;
+};
+
+std::vector<std::string> Rows(const std::vector<std::string_view>& rows) {
+    return {rows.begin(), rows.end()};
+}
+
+ComparisonResult CompareLines(const std::vector<std::string>& left,
+                              const std::vector<std::string>& right, CompareOptions options = {}) {
+    // The engine keeps views into the texts; these vectors outlive each check below.
+    static std::vector<std::vector<std::string>> keep;
+    keep.push_back(left);
+    keep.push_back(right);
+    const auto& l = keep[keep.size() - 2];
+    const auto& r = keep.back();
+    return Compare({l.begin(), l.end()}, {r.begin(), r.end()}, options);
+}
+
+void ExpectResult(const ComparisonResult& result, const Expected& expected) {
+    EXPECT_EQ(Rows(result.left), expected.left);
+    EXPECT_EQ(Rows(result.right), expected.right);
+    EXPECT_EQ(result.leftMarks.Items(), expected.leftMarks);
+    EXPECT_EQ(result.rightMarks.Items(), expected.rightMarks);
+    EXPECT_EQ(result.blocks.Items(), expected.blocks);
+}
+
+std::string Mark(int row, int colour) {
+    return std::to_string(row) + "," + std::to_string(colour);
+}
+
+TEST(Comparison, IdenticalFilesHaveNoRecords) {
+    ComparisonResult result = CompareLines({"a", "b", "c"}, {"a", "b", "c"});
+    ExpectResult(result, {{"a", "b", "c"}, {"a", "b", "c"}, {}, {}, {}});
+    EXPECT_EQ(result.ending, RunEnding::Completed);
+}
+
+TEST(Comparison, LinesFoundFurtherOnGetFillerRowsOpposite) {
+    ComparisonResult result = CompareLines({"a", "x"}, {"a", "b", "c", "x"});
+    ExpectResult(result, {{"a", "", "", "x"},
+                          {"a", "b", "c", "x"},
+                          {Mark(1, kI), Mark(2, kI)},
+                          {Mark(1, kE), Mark(2, kE)},
+                          {"1,2,r"}});
+}
+
+TEST(Comparison, EmptyLeftFileIsFilledWithEmptyRowsWithoutRecords) {
+    ExpectResult(CompareLines({}, {"a", "b", "c"}), {{"", "", ""}, {"a", "b", "c"}, {}, {}, {}});
+}
+
+TEST(Comparison, ExtraLinesAtTheEndAreNeverCompared) {
+    ExpectResult(CompareLines({"a", "b"}, {"a", "b", "c", "d"}),
+                 {{"a", "b", "", ""}, {"a", "b", "c", "d"}, {}, {}, {}});
+}
+
+TEST(Comparison, CaseAndBlankRunsCountAsEqual) {
+    ExpectResult(CompareLines({"Hello  World", "  x"}, {"hello world ", "x"}),
+                 {{"Hello  World", "  x"}, {"hello world ", "x"}, {}, {}, {}});
+}
+
+TEST(Comparison, SimilarLineIsAChangedPairWithItsChangedMiddle) {
+    ExpectResult(CompareLines({"x = 1;"}, {"x = 2;"}),
+                 {{"x = 1;"},
+                  {"x = 2;"},
+                  {Mark(0, kL), "0,4,1," + std::to_string(kD)},
+                  {Mark(0, kL), "0,4,1," + std::to_string(kD)},
+                  {"0,0,lr"}});
+}
+
+TEST(Comparison, ThreeRowsInsertedBeforeACommonLine) {
+    std::vector<std::string> left = {"l0", "l1", "l2", "l3", "l4", "common"};
+    std::vector<std::string> right = {"l0", "l1", "l2", "l3", "l4", "n5", "n6", "n7", "common"};
+    ExpectResult(CompareLines(left, right), {{"l0", "l1", "l2", "l3", "l4", "", "", "", "common"},
+                                             right,
+                                             {Mark(5, kI), Mark(6, kI), Mark(7, kI)},
+                                             {Mark(5, kE), Mark(6, kE), Mark(7, kE)},
+                                             {"5,7,r"}});
+}
+
+} // namespace
+} // namespace tandem
