@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The text control both difference panes are made of: read-only for the user, no wrapping, no
+// undo, no margins. It holds a file's bytes unchanged with LF as the line end, so positions are
+// byte offsets and a line end counts as one position. Colours are Scintilla styles, one per look.
+#pragma once
+
+#include "toolkit/charformat.h"
+#include "toolkit/panefile.h"
+
+#include <Qsci/qsciscintilla.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tandem {
+
+// Scroll requests, numbered like the scroll bar requests the scrolling code forwards.
+enum class ScrollRequest {
+    LineUp = 0, // line left for horizontal scrolling
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    Thumb = 4,
+    Top = 6,
+    Bottom = 7
+};
+
+class TextPane : public QsciScintilla {
+    Q_OBJECT
+public:
+    explicit TextPane(QWidget* parent = nullptr);
+
+    // Files. Both return false and set error (for the user) on failure; a failed write leaves
+    // the file as it was.
+    bool LoadFile(const QString& path, QString* error = nullptr);
+    bool WriteFile(const QString& path, QString* error = nullptr) const;
+    void SetFileText(const PaneText& text);
+    const FileFormat& Format() const { return format_; }
+    std::string FileBytes() const { return EncodeFile(WholeText(), format_); }
+
+    // Whole text: lines separated by LF. Setting it drops every character format.
+    std::string WholeText() const;
+    void SetWholeText(std::string_view text);
+    int TextLength() const;
+
+    int LineCount() const;
+    std::string LineText(int line) const; // without its line end; empty outside the text
+    int LineStart(int line) const;        // -1 beyond the last line
+    int LineOf(int position) const;
+
+    // Client coordinates of the text area.
+    int PositionAt(QPoint point) const;
+    QPoint PointOf(int position) const;
+    int FirstVisibleLine() const;
+    int LineHeight() const;
+
+    // Setting the selection never scrolls.
+    void SetSelection(int start, int end);
+    void SetSelectionLength(int start, int length) { SetSelection(start, start + length); }
+    int SelectionStart() const;
+    int SelectionEnd() const;
+
+    // The format of the first selected character (of the one at the caret without selection).
+    CharFormat SelectionFormat() const;
+    // Gives exactly the selected characters the masked fields of format.
+    void ApplyFormat(const CharFormat& format);
+    // Coloured line ends fill the rest of their row with their background.
+    void SetExtendedBackground(bool on);
+    void SetBackgroundColour(const QColor& colour);
+    QColor BackgroundColour() const { return background_; }
+
+    // Edits made by the program; the selection stays on the same text where it can.
+    void ReplaceSelection(std::string_view text);
+    void ReplaceLine(int line, std::string_view text);
+    void DeleteLines(int first, int last);
+
+    void ScrollLines(int count);
+    void ScrollVertical(ScrollRequest request, int thumb = 0);
+    void ScrollHorizontal(ScrollRequest request, int thumb = 0);
+    QPoint ScrollPosition() const; // pixels: horizontal offset, first visible line x line height
+
+    // Nested pairs; painting resumes with one repaint when the outermost pair ends.
+    void SuspendPainting();
+    void ResumePainting();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int StyleFor(const CharFormat& look);
+    void ConfigureStyle(int style);
+    void FitScrollWidth(std::string_view text);
+    void RestyleRun(int from, int to, int style, const CharFormat& change);
+    template <typename Edit> void EditText(Edit edit);
+
+    FileFormat format_;
+    std::vector<CharFormat> styles_; // looks by style number; unused numbers hold the default
+    std::vector<bool> styleUsed_;
+    QColor background_;
+    bool extendedBackground_ = false;
+    bool styled_ = false; // some text has a style other than the default one
+    int paintSuspended_ = 0;
+};
+
+} // namespace tandem

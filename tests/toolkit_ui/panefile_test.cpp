@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/panefile.h"
+
+#include <gtest/gtest.h>
+
+namespace tandem {
+namespace {
+
+struct FileCase {
+    const char* name;
+    std::string bytes;
+    std::string paneText;
+    FileFormat format;
+};
+
+void PrintTo(const FileCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PaneFileTest : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(PaneFileTest, DecodesToLfAndWritesTheSameBytesBack) {
+    const FileCase& c = GetParam();
+    const PaneText decoded = DecodeFile(c.bytes);
+    EXPECT_EQ(decoded.text, c.paneText);
+    EXPECT_EQ(decoded.format, c.format);
+    EXPECT_EQ(EncodeFile(decoded.text, decoded.format), c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, PaneFileTest,
+    ::testing::Values(
+        FileCase{"Empty", "", "", {true, LineEnd::None, false}},
+        FileCase{"OnlyLineEnd", "\r\n", "", {true, LineEnd::CrLf, true}},
+        FileCase{"CrLf", "a\r\nb\r\n", "a\nb", {true, LineEnd::CrLf, true}},
+        FileCase{"Lf", "a\nb\n", "a\nb", {true, LineEnd::Lf, true}},
+        FileCase{"LoneCr", "a\rb\r", "a\nb", {true, LineEnd::Cr, true}},
+        FileCase{"NoFinalLineEnd", "a\r\n\r\nb", "a\n\nb", {true, LineEnd::CrLf, false}},
+        FileCase{"Utf8",
+                 "gr\xC3\xBC\xC3\x9F\n\xE2\x82\xAC\n",
+                 "gr\xC3\xBC\xC3\x9F\n\xE2\x82\xAC",
+                 {true, LineEnd::Lf, true}},
+        FileCase{"Latin1", "gr\xFC\xDF\r\nx", "gr\xFC\xDF\nx", {false, LineEnd::CrLf, false}},
+        FileCase{"NulBytes",
+                 std::string("a\0b\nc", 5),
+                 std::string("a\0b\nc", 5),
+                 {true, LineEnd::Lf, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PaneFile, MixedLineEndsAreWrittenInTheStyleOfTheFirst) {
+    const PaneText decoded = DecodeFile("a\r\nb\nc\rd\r\n");
+    EXPECT_EQ(decoded.text, "a\nb\nc\nd");
+    EXPECT_EQ(EncodeFile(decoded.text, decoded.format), "a\r\nb\r\nc\r\nd\r\n");
+}
+
+TEST(PaneFile, TextWithoutLineEndsGetsTheSystemsLineEndWhenLinesAreAdded) {
+    const PaneText decoded = DecodeFile("single");
+    EXPECT_EQ(EncodeFile("single\nadded", decoded.format), "single\nadded");
+}
+
+TEST(PaneFile, Utf8CheckRejectsBrokenSequences) {
+    EXPECT_TRUE(IsValidUtf8("plain"));
+    EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+}
+
+} // namespace
+} // namespace tandem

@@ -1,0 +1,245 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/textpane.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tandem {
+namespace {
+
+std::string NumberedLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += (i ? "\nline " : "line ") + std::to_string(i);
+    return text;
+}
+
+class TextPaneTest : public ::testing::Test {
+protected:
+    TextPaneTest() {
+        pane.resize(300, 200);
+        pane.show();
+    }
+
+    QString WriteBytes(const char* name, const std::string& bytes) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), qint64(bytes.size()));
+        return path;
+    }
+
+    static std::string ReadBytes(const QString& path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return std::string(bytes.constData(), size_t(bytes.size()));
+    }
+
+    // Selects a range and gives it white text on the colour, as the difference marks do.
+    void Colour(int start, int end, QColor colour) {
+        CharFormat format;
+        format.mask = CharFormat::TextColour | CharFormat::Background;
+        format.autoText = format.autoBackground = false;
+        format.text = Qt::white;
+        format.background = colour;
+        pane.SetSelection(start, end);
+        pane.ApplyFormat(format);
+    }
+
+    CharFormat FormatAt(int position) {
+        pane.SetSelection(position, position + 1);
+        return pane.SelectionFormat();
+    }
+
+    QTemporaryDir folder;
+    TextPane pane;
+};
+
+TEST_F(TextPaneTest, LoadThenWriteGivesBackEveryFileByteForByte) {
+    const std::string files[] = {
+        "caf\xC3\xA9 \xE2\x82\xAC\r\nzweite Zeile\r\n",
+        "Latin-1 \xE9\xFC\rsecond\rthird",
+        "lf only\n\nlast without end",
+        std::string("nul\0byte\n", 9),
+    };
+    for (const std::string& bytes : files) {
+        const QString path = WriteBytes("round", bytes);
+        ASSERT_TRUE(pane.LoadFile(path));
+        QString error;
+        ASSERT_TRUE(pane.WriteFile(path, &error)) << error.toStdString();
+        EXPECT_EQ(ReadBytes(path), bytes);
+    }
+}
+
+TEST_F(TextPaneTest, HoldsTheFileBytesWithLfAsLineEnd) {
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("in", "\xC3\xA4x\r\n\xE9\rlast\n")));
+    EXPECT_FALSE(pane.Format().utf8);
+    EXPECT_EQ(pane.WholeText(), "\xC3\xA4x\n\xE9\nlast");
+    EXPECT_EQ(pane.LineCount(), 3);
+    EXPECT_EQ(pane.LineText(0), "\xC3\xA4x");
+    EXPECT_EQ(pane.LineText(1), "\xE9");
+    // Positions are byte offsets and a line end is one position.
+    EXPECT_EQ(pane.LineStart(1), 4);
+    EXPECT_EQ(pane.LineStart(2), 6);
+    EXPECT_EQ(pane.LineStart(3), -1);
+    EXPECT_EQ(pane.LineOf(5), 1);
+    EXPECT_EQ(pane.LineOf(6), 2);
+    EXPECT_EQ(pane.LineText(7), "");
+}
+
+TEST_F(TextPaneTest, UnreadableFileReportsAnErrorAndKeepsThePane) {
+    pane.SetWholeText("kept");
+    QString error;
+    EXPECT_FALSE(pane.LoadFile(folder.filePath("missing"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(pane.WholeText(), "kept");
+    EXPECT_FALSE(pane.WriteFile(folder.filePath("no/such/folder/file"), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(TextPaneTest, UserCannotTypeButTheProgramCanEdit) {
+    pane.SetWholeText("one\ntwo\nthree");
+    pane.setFocus();
+    QTest::keyClicks(&pane, "xyz");
+    QTest::keyClick(&pane, Qt::Key_Delete);
+    EXPECT_EQ(pane.WholeText(), "one\ntwo\nthree");
+
+    pane.ReplaceLine(1, "TWO\nand more");
+    EXPECT_EQ(pane.WholeText(), "one\nTWO\nand more\nthree");
+    pane.SetSelection(0, 3);
+    pane.ReplaceSelection("1\n1b");
+    EXPECT_EQ(pane.WholeText(), "1\n1b\nTWO\nand more\nthree");
+    EXPECT_EQ(pane.LineCount(), 5);
+    EXPECT_TRUE(pane.isReadOnly());
+}
+
+TEST_F(TextPaneTest, DeleteLinesKeepsTheSelectionOnItsText) {
+    pane.SetWholeText("a\nb\nc\nd\ne");
+    pane.SetSelection(8, 9); // "e"
+    pane.DeleteLines(1, 2);
+    EXPECT_EQ(pane.WholeText(), "a\nd\ne");
+    EXPECT_EQ(pane.SelectionStart(), 4);
+    EXPECT_EQ(pane.SelectionEnd(), 5);
+    pane.DeleteLines(1, 9);
+    EXPECT_EQ(pane.WholeText(), "a");
+    pane.DeleteLines(0, 0);
+    EXPECT_EQ(pane.WholeText(), "");
+    EXPECT_EQ(pane.LineCount(), 1);
+}
+
+TEST_F(TextPaneTest, FormatsApplyToExactlyTheSelectedCharacters) {
+    pane.SetWholeText("same\nchanged line\nnext");
+    const int row = pane.LineStart(1);
+    const int rowLength = int(pane.LineText(1).size());
+    Colour(row, row + rowLength + 1, Qt::blue); // the whole row with its line end
+    Colour(row + 2, row + 5, Qt::red);          // a span inside it wins
+
+    EXPECT_TRUE(FormatAt(row - 1).autoBackground);
+    EXPECT_EQ(FormatAt(row).background, QColor(Qt::blue));
+    EXPECT_EQ(FormatAt(row + 2).background, QColor(Qt::red));
+    EXPECT_EQ(FormatAt(row + 4).text, QColor(Qt::white));
+    EXPECT_EQ(FormatAt(row + 5).background, QColor(Qt::blue));
+    EXPECT_EQ(FormatAt(row + rowLength).background, QColor(Qt::blue)); // the line end
+    EXPECT_TRUE(FormatAt(pane.LineStart(2)).autoBackground);
+
+    CharFormat automatic;
+    automatic.mask = CharFormat::TextColour | CharFormat::Background;
+    pane.SetSelection(row, row + rowLength);
+    pane.ApplyFormat(automatic);
+    EXPECT_TRUE(FormatAt(row + 3).autoBackground);
+    EXPECT_TRUE(FormatAt(row + 3).autoText);
+    EXPECT_FALSE(FormatAt(row + rowLength).autoBackground);
+
+    pane.SetWholeText("new text");
+    EXPECT_TRUE(FormatAt(0).autoBackground);
+}
+
+TEST_F(TextPaneTest, SizeAndFaceChangeKeepsColours) {
+    pane.SetWholeText("abc");
+    Colour(0, 2, Qt::green);
+    CharFormat font;
+    font.mask = CharFormat::Size | CharFormat::Face;
+    font.points = 12;
+    font.face = QStringLiteral("Liberation Sans");
+    pane.SetSelection(0, 3);
+    pane.ApplyFormat(font);
+    EXPECT_EQ(FormatAt(0).points, 12);
+    EXPECT_EQ(FormatAt(0).background, QColor(Qt::green));
+    EXPECT_EQ(FormatAt(2).face, QStringLiteral("Liberation Sans"));
+    EXPECT_TRUE(FormatAt(2).autoBackground);
+}
+
+TEST_F(TextPaneTest, ScrollsByLinesAndRequestsAndClampsAtTheEnds) {
+    pane.SetWholeText(NumberedLines(200));
+    pane.ScrollLines(10);
+    EXPECT_EQ(pane.FirstVisibleLine(), 10);
+    EXPECT_EQ(pane.ScrollPosition().y(), 10 * pane.LineHeight());
+    pane.ScrollLines(-50);
+    EXPECT_EQ(pane.FirstVisibleLine(), 0);
+    pane.ScrollVertical(ScrollRequest::LineDown);
+    EXPECT_EQ(pane.FirstVisibleLine(), 1);
+    pane.ScrollVertical(ScrollRequest::Thumb, 42);
+    EXPECT_EQ(pane.FirstVisibleLine(), 42);
+    pane.ScrollVertical(ScrollRequest::PageDown);
+    EXPECT_GT(pane.FirstVisibleLine(), 45);
+    pane.ScrollVertical(ScrollRequest::Bottom);
+    const int bottom = pane.FirstVisibleLine();
+    EXPECT_GT(bottom, 180);
+    pane.ScrollLines(100);
+    EXPECT_EQ(pane.FirstVisibleLine(), bottom);
+    pane.ScrollVertical(ScrollRequest::Top);
+    EXPECT_EQ(pane.FirstVisibleLine(), 0);
+}
+
+TEST_F(TextPaneTest, ScrollsHorizontallyInPixels) {
+    pane.SetWholeText(std::string(400, 'x') + "\nshort");
+    pane.ScrollHorizontal(ScrollRequest::LineDown);
+    EXPECT_GT(pane.ScrollPosition().x(), 0);
+    pane.ScrollHorizontal(ScrollRequest::Top);
+    EXPECT_EQ(pane.ScrollPosition().x(), 0);
+}
+
+TEST_F(TextPaneTest, PointsAndPositionsMapBothWays) {
+    pane.SetWholeText(NumberedLines(50));
+    pane.ScrollLines(5);
+    const int position = pane.LineStart(8) + 3;
+    const QPoint point = pane.PointOf(position);
+    EXPECT_EQ(point.y(), 3 * pane.LineHeight());
+    EXPECT_EQ(pane.PositionAt(point + QPoint(1, 1)), position);
+    EXPECT_EQ(pane.LineOf(pane.PositionAt(QPoint(0, 0))), 5);
+}
+
+TEST_F(TextPaneTest, SettingTheSelectionDoesNotScroll) {
+    pane.SetWholeText(NumberedLines(200));
+    pane.SetSelection(pane.LineStart(150), pane.LineStart(151));
+    EXPECT_EQ(pane.FirstVisibleLine(), 0);
+    EXPECT_EQ(pane.SelectionStart(), pane.LineStart(150));
+}
+
+TEST_F(TextPaneTest, PaintingResumesOnlyAfterTheOutermostSuspend) {
+    pane.SuspendPainting();
+    pane.SuspendPainting();
+    pane.ResumePainting();
+    EXPECT_FALSE(pane.viewport()->updatesEnabled());
+    pane.ResumePainting();
+    EXPECT_TRUE(pane.viewport()->updatesEnabled());
+    pane.ResumePainting();
+    EXPECT_TRUE(pane.viewport()->updatesEnabled());
+}
+
+TEST_F(TextPaneTest, BackgroundColourReachesAutomaticText) {
+    pane.SetWholeText("x");
+    pane.SetBackgroundColour(QColor(10, 20, 30));
+    EXPECT_EQ(pane.BackgroundColour(), QColor(10, 20, 30));
+    EXPECT_EQ(
+        QColor(QRgb(pane.SendScintilla(QsciScintillaBase::SCI_STYLEGETBACK, 0UL)) | 0xFF000000u)
+            .rgb(),
+        QColor(30, 20, 10).rgb()); // Scintilla keeps colours as BGR
+}
+
+} // namespace
+} // namespace tandem
