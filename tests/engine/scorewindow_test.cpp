@@ -1,1 +1,107 @@
+// The score window's observable behaviour: sliding, dropped puts and shifts all change later reads.
+#include "engine/scorewindow.h"
+
 #include <gtest/gtest.h>
+
+namespace tandem {
+namespace {
+
+constexpr int64_t kK = 10;
+
+TEST(ScoreWindow, StoresAndForgetsUnknownPairs) {
+    ScoreWindow window(kK);
+    EXPECT_EQ(window.Get(0, 0), -1);
+    window.Put(3, 4, 77);
+    EXPECT_EQ(window.Get(3, 4), 77);
+    EXPECT_EQ(window.Get(4, 3), -1);
+    EXPECT_EQ(window.Get(kK + 1, 0), -1);
+}
+
+TEST(ScoreWindow, PutAheadSlidesAndClearsTheRowsThatLeave) {
+    ScoreWindow window(kK);
+    for (int row = 0; row <= kK; ++row)
+        window.Put(row, 0, row);
+    window.Put(kK + 5, 0, 50);
+    EXPECT_EQ(window.Get(3, 0), -1);
+    window.Put(3, 0, 99); // behind the window: dropped
+    EXPECT_EQ(window.Get(3, 0), -1);
+    EXPECT_EQ(window.Get(5, 0), 5);
+    EXPECT_EQ(window.Get(kK, 0), kK);
+    EXPECT_EQ(window.Get(kK + 5, 0), 50);
+    // The rows that came in reuse cleared cells and read as unknown.
+    EXPECT_EQ(window.Get(kK + 1, 0), -1);
+}
+
+TEST(ScoreWindow, JumpBeyondTheWholeWindowClearsEverything) {
+    ScoreWindow window(kK);
+    for (int row = 0; row <= kK; ++row)
+        window.Put(row, row, 40);
+    window.Put(5 * kK + 3, 2, 60);
+    for (int64_t row = 4 * kK + 3; row < 5 * kK + 3; ++row)
+        EXPECT_EQ(window.Get(row, 2), -1);
+    EXPECT_EQ(window.Get(5 * kK + 3, 2), 60);
+    window.Put(5 * kK + 4, 3, 61);
+    EXPECT_EQ(window.Get(5 * kK + 4, 3), 61);
+}
+
+TEST(ScoreWindow, ColumnsSlideLikeRows) {
+    ScoreWindow window(kK);
+    window.Put(0, 2, 20);
+    window.Put(0, 5, 50);
+    window.Put(0, kK + 3, 30); // columns 0..2 leave
+    EXPECT_EQ(window.Get(0, 2), -1);
+    EXPECT_EQ(window.Get(0, 5), 50);
+    window.Put(1, 1, 10); // behind the columns: dropped
+    EXPECT_EQ(window.Get(1, 1), -1);
+}
+
+TEST(ScoreWindow, ShiftRowsMakesCachedRowsAnswerForTheNextIndex) {
+    ScoreWindow window(kK);
+    window.Put(kK + 3, 0, 1); // base b = 3
+    for (int row = 3; row <= 8; ++row)
+        window.Put(row, 1, row * 10);
+    window.ShiftRows(5); // at b + 2
+    EXPECT_EQ(window.Get(3, 1), -1);  // now before the base
+    EXPECT_EQ(window.Get(4, 1), 30);  // what row 3 had
+    EXPECT_EQ(window.Get(5, 1), 40);  // the inserted line answers with the row before it
+    EXPECT_EQ(window.Get(6, 1), -1);  // the cleared row: the line that was at 5
+    EXPECT_EQ(window.Get(7, 1), 60);  // what row 6 had
+    EXPECT_EQ(window.Get(9, 1), 80);
+    window.ShiftRows(100); // outside the window: nothing happens
+    EXPECT_EQ(window.Get(9, 1), 80);
+}
+
+TEST(ScoreWindow, ShiftColumnsFollowsColumns) {
+    ScoreWindow window(kK);
+    window.Put(0, 2, 20);
+    window.Put(0, 3, 30);
+    window.ShiftColumns(3);
+    EXPECT_EQ(window.Get(0, 3), 20);
+    EXPECT_EQ(window.Get(0, 4), -1);
+}
+
+// Clearing by generations must not bring old scores back after many clears of the same cells.
+TEST(ScoreWindow, LongSlidesNeverResurrectOldScores) {
+    ScoreWindow window(3);
+    for (int64_t step = 0; step < 5000; ++step) {
+        EXPECT_EQ(window.Get(step, step), -1) << step;
+        window.Put(step, step, static_cast<int32_t>(step % 100));
+        EXPECT_EQ(window.Get(step, step), step % 100);
+    }
+}
+
+TEST(ScoreWindow, HugeWindowsStoreOnlyWhatIsScored) {
+    ScoreWindow window(int64_t{1500000});
+    window.Put(10, 20, 55);
+    window.Put(1499999, 1, 44);
+    EXPECT_EQ(window.Get(10, 20), 55);
+    EXPECT_EQ(window.Get(1499999, 1), 44);
+    window.ShiftRows(5);
+    EXPECT_EQ(window.Get(11, 20), 55);
+    window.Put(4000000, 20, 12); // slides past the row of 11
+    EXPECT_EQ(window.Get(11, 20), -1);
+    EXPECT_EQ(window.Get(4000000, 20), 12);
+}
+
+} // namespace
+} // namespace tandem
