@@ -47,25 +47,21 @@ LineList::Line& LineList::MakeKey(int i) {
         line.key = line.textLength ? line.text : "";
         line.keyLength = line.textLength;
     } else {
-        std::string key = NormaliseLine(text, true);
-        line.key = Keep(key);
-        line.keyLength = static_cast<uint32_t>(key.size());
+        char* room = KeyRoom(text.size());
+        line.keyLength = static_cast<uint32_t>(NormaliseLineInto(text, room));
+        keyBlockUsed_ += line.keyLength;
+        line.key = line.keyLength ? room : "";
     }
     return line;
 }
 
-const char* LineList::Keep(const std::string& key) {
-    if (key.empty())
-        return "";
-    if (keyBlocks_.empty() || keyBlockUsed_ + key.size() > keyBlockSize_) {
-        keyBlockSize_ = std::max(kKeyBlockSize, key.size());
-        keyBlocks_.push_back(std::make_unique<char[]>(keyBlockSize_));
+char* LineList::KeyRoom(size_t length) {
+    if (keyBlocks_.empty() || keyBlockUsed_ + length > keyBlockSize_) {
+        keyBlockSize_ = std::max(kKeyBlockSize, length);
+        keyBlocks_.push_back(std::make_unique_for_overwrite<char[]>(keyBlockSize_));
         keyBlockUsed_ = 0;
     }
-    char* kept = keyBlocks_.back().get() + keyBlockUsed_;
-    std::memcpy(kept, key.data(), key.size());
-    keyBlockUsed_ += key.size();
-    return kept;
+    return keyBlocks_.back().get() + keyBlockUsed_;
 }
 
 void LineList::Put(int i, std::string_view text) {

@@ -44,7 +44,8 @@ private:
     void MoveGap(int to);
     void GrowGap();
     Line& MakeKey(int i);
-    const char* Keep(const std::string& key);
+    // Room for a key of up to `length` bytes in the key blocks.
+    char* KeyRoom(size_t length);
 
     std::vector<Line> storage_;
     int count_ = 0;

@@ -12,24 +12,37 @@ bool IsUpperAscii(char c) {
 
 } // namespace
 
-std::string NormaliseLine(std::string_view text, bool fold) {
-    if (text.size() > 1) {
-        size_t first = text.find_first_not_of(kBlank);
-        if (first == std::string_view::npos)
-            return {};
-        size_t last = text.find_last_not_of(kBlank);
-        text = text.substr(first, last - first + 1);
-    }
-    if (!fold)
-        return std::string(text);
-    std::string key;
-    key.reserve(text.size());
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    if (text.size() <= 1)
+        return text;
+    size_t first = text.find_first_not_of(kBlank);
+    if (first == std::string_view::npos)
+        return {};
+    size_t last = text.find_last_not_of(kBlank);
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+size_t NormaliseLineInto(std::string_view text, char* out) {
+    text = Trimmed(text);
+    size_t length = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == kBlank && i + 1 < text.size() && text[i + 1] == kBlank && text.size() > 3)
             continue; // keeps the last blank of a run
-        key += IsUpperAscii(c) ? static_cast<char>(c + ('a' - 'A')) : c;
+        out[length++] = IsUpperAscii(c) ? static_cast<char>(c + ('a' - 'A')) : c;
     }
+    return length;
+}
+
+std::string NormaliseLine(std::string_view text, bool fold) {
+    if (!fold)
+        return std::string(Trimmed(text));
+    std::string key(text.size(), '\0');
+    key.resize(NormaliseLineInto(text, key.data()));
     return key;
 }
 

@@ -11,6 +11,10 @@ namespace tandem {
 // With fold off only the trimming applies. A text of 0 or 1 characters is never trimmed.
 std::string NormaliseLine(std::string_view text, bool fold);
 
+// Writes the folded key of the text to `out`, which has room for the text's length, and returns
+// the key's length.
+size_t NormaliseLineInto(std::string_view text, char* out);
+
 // True when the folded key of the text is the text itself, which is the case for most lines; the
 // line list then uses the line as its own key without building a copy.
 bool IsOwnKey(std::string_view text);

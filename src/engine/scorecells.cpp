@@ -19,21 +19,24 @@ constexpr size_t kSparseSweepMinimum = size_t{1} << 20;
 // Each flat cell packs the score (plus one, 0 = empty, 255 = kept aside) with the generation of its
 // row and of its column when it was written: clearing a row or column only bumps its generation,
 // and a cell whose generations are out of date reads as empty. A generation that wraps round to 0
-// clears its cells for real, so an old cell can never come back to life.
+// clears its cells for real, so an old cell can never come back to life. Cells are laid out in
+// square tiles of one page, so that the band of pairs around the diagonal that a run scores
+// touches few pages.
 class FlatScoreCells final : public ScoreCells {
 public:
     explicit FlatScoreCells(int64_t side)
-        : side_(side), rowGeneration_(static_cast<size_t>(side)),
-          colGeneration_(static_cast<size_t>(side)) {
+        : side_(side), tilesPerSide_((side + kTileSide - 1) / kTileSide),
+          rowGeneration_(static_cast<size_t>(side)), colGeneration_(static_cast<size_t>(side)) {
         // calloc leaves untouched pages unmapped, so memory follows the cells written.
-        cells_ = static_cast<uint32_t*>(std::calloc(static_cast<size_t>(side * side), 4));
+        size_t cellCount = static_cast<size_t>(tilesPerSide_ * tilesPerSide_) * kTileCells;
+        cells_ = static_cast<uint32_t*>(std::calloc(cellCount, sizeof(uint32_t)));
         if (!cells_)
             throw std::bad_alloc();
     }
     ~FlatScoreCells() override { std::free(cells_); }
 
     int32_t Read(int64_t row, int64_t col) const override {
-        uint32_t cell = cells_[row * side_ + col];
+        uint32_t cell = cells_[Index(row, col)];
         uint32_t stored = cell & 0xFF;
         if (stored == kEmpty || ((cell >> 8) & 0xFF) != rowGeneration_[static_cast<size_t>(row)] ||
             (cell >> 16) != colGeneration_[static_cast<size_t>(col)])
@@ -49,20 +52,20 @@ public:
             stored = kAside;
             aside_[row * side_ + col] = score;
         }
-        cells_[row * side_ + col] = stored |
-                                    uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
-                                    uint32_t{colGeneration_[static_cast<size_t>(col)]} << 16;
+        cells_[Index(row, col)] = stored | uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
+                                  uint32_t{colGeneration_[static_cast<size_t>(col)]} << 16;
     }
 
     void ClearRow(int64_t row) override {
         if (++rowGeneration_[static_cast<size_t>(row)] == 0)
-            std::memset(cells_ + row * side_, 0, static_cast<size_t>(side_) * 4);
+            for (int64_t col = 0; col < side_; ++col)
+                cells_[Index(row, col)] = kEmpty;
     }
 
     void ClearColumn(int64_t col) override {
         if (++colGeneration_[static_cast<size_t>(col)] == 0)
             for (int64_t row = 0; row < side_; ++row)
-                cells_[row * side_ + col] = 0;
+                cells_[Index(row, col)] = kEmpty;
     }
 
     void ClearAll() override {
@@ -73,8 +76,18 @@ public:
 private:
     static constexpr uint32_t kEmpty = 0;
     static constexpr uint32_t kAside = 255; // a score outside 0..253, kept in aside_
+    static constexpr int64_t kTileShift = 5;
+    static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
+    static constexpr int64_t kTileCells = kTileSide * kTileSide;
+
+    size_t Index(int64_t row, int64_t col) const {
+        int64_t tile = (row >> kTileShift) * tilesPerSide_ + (col >> kTileShift);
+        return static_cast<size_t>(tile * kTileCells + (row & (kTileSide - 1)) * kTileSide +
+                                   (col & (kTileSide - 1)));
+    }
 
     int64_t side_;
+    int64_t tilesPerSide_;
     uint32_t* cells_ = nullptr;
     std::vector<uint8_t> rowGeneration_;
     std::vector<uint8_t> colGeneration_;
