@@ -1,0 +1,42 @@
+// What each aligned row is (equal, changed, on one side only) and which file line stands in it,
+// worked out from the block records and from the rows themselves.
+#pragma once
+
+#include "engine/comparison.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tandem {
+
+enum class RowKind : uint8_t { Equal, Changed, LeftOnly, RightOnly };
+
+enum Side { kLeft = 0, kRight = 1 };
+
+using SideLines = std::array<const std::vector<std::string_view>*, 2>;
+
+class RowGuide {
+public:
+    // lines: each file's lines as given to Compare, which the aligned rows are views of.
+    RowGuide(const ComparisonResult& result, const SideLines& lines);
+
+    size_t RowCount() const { return kinds_.size(); }
+    RowKind Kind(size_t row) const { return kinds_[row]; }
+    // The file's 1-based line number shown in this row, or 0 for a filler row.
+    int32_t LineNumber(Side side, size_t row) const { return numbers_[side][row]; }
+    bool FilesDiffer() const { return differ_; }
+
+private:
+    void NumberRows(Side side, const std::vector<std::string_view>& rows,
+                    const std::vector<std::string_view>& lines);
+    void MarkBlocks(const StringList& blocks);
+    void MarkUnrecordedRows();
+
+    std::vector<RowKind> kinds_;
+    std::array<std::vector<int32_t>, 2> numbers_;
+    bool differ_ = false;
+};
+
+} // namespace tandem
