@@ -236,6 +236,51 @@ TEST_F(TandemdiffTest, OptionsReachTheComparison) {
     EXPECT_NE(near.out.find("blocks 1\n4,5,lr\n"), std::string::npos);
 }
 
+// The shipped example pair must keep showing every kind of difference.
+TEST_F(TandemdiffTest, ExamplePairShowsEveryKind) {
+    const std::string left = TANDEM_EXAMPLES "/left.txt";
+    const std::string right = TANDEM_EXAMPLES "/right.txt";
+    const ToolOutput view = run_.Run({"--color=never", "--width", "100", left, right});
+    EXPECT_EQ(view.status, kDifferent);
+    std::vector<std::string> rows = Lines(view.out);
+    ASSERT_FALSE(rows.empty());
+    rows.erase(rows.begin());
+    const std::vector<std::string> expected = {
+        " 1 # Nightly backup of the project folders          1 # Nightly backup of the project "
+        "folders",
+        " 2 [source]                                         2 [Source]",
+        " 3 path = /home/anna/projects                       3 path = /home/anna/projects",
+        " 4 exclude = *.o *.tmp build/                       4 exclude   =   *.o   *.tmp   build/",
+        " 5 follow_links = no                             <",
+        " 6 one_file_system = yes                         <",
+        " 7                                                  5",
+        " 8 [target]                                         6 [target]",
+        " 9 host = backup.example.org                        7 host = backup.example.org",
+        "10 user = anna                                      8 user = anna",
+        "11 port = 22                                     |  9 port = 2222",
+        "                                                 > 10 compress = zstd",
+        "                                                 > 11 bandwidth_limit = 20M",
+        "12 path = /srv/backup/anna                         12 path = /srv/backup/anna",
+        "13                                                 13",
+        "14 [schedule]                                      14 [schedule]",
+        "15 time = 02:30                                  | 15 time = 03:15",
+        "16 keep_daily = 7                                | 16 keep_daily = 14",
+        "17 keep_weekly = 4                                 17 keep_weekly = 4",
+        "                                                 > 18 on_failure = retry 3",
+        "                                                 > 19 notify = anna@example.org",
+        "18 notify = anna@example.org ops@example.org       20   ops@example.org",
+    };
+    EXPECT_EQ(rows, expected);
+
+    // The split line: its first piece is in the block, facing a filler row, with no mark of its
+    // own; the last piece faces the whole line.
+    const ToolOutput records = run_.Run({"--records", left, right});
+    EXPECT_NE(records.out.find("blocks 5\n4,5,l\n10,10,lr\n11,12,r\n16,17,lr\n19,20,r\n"),
+              std::string::npos);
+    EXPECT_NE(records.out.find("19,14811135\n20,14811135\nright-marks"), std::string::npos);
+    EXPECT_NE(records.out.find("\n19,255\nblocks"), std::string::npos);
+}
+
 TEST_F(TandemdiffTest, HelpAndVersion) {
     const ToolOutput help = run_.Run({"--help"});
     EXPECT_EQ(help.status, kSame);
