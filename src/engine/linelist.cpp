@@ -13,15 +13,18 @@ namespace {
 constexpr size_t kKeyBlockSize = size_t{1} << 20;
 // Room left for insertions when the gap is full, at least this many lines.
 constexpr int kMinimumGap = 64;
+// The first gap is this fraction of the lines: enough for the filler lines of most runs, so the
+// lines are rarely moved to a larger block.
+constexpr size_t kFirstGapDivisor = 16;
 
 } // namespace
 
 LineList::LineList(const std::vector<std::string_view>& lines)
     : count_(static_cast<int>(lines.size())), gapStart_(count_) {
-    storage_.reserve(lines.size() + kMinimumGap);
-    for (std::string_view line : lines)
-        storage_.push_back({line.data(), nullptr, static_cast<uint32_t>(line.size()), 0});
-    storage_.resize(lines.size() + kMinimumGap);
+    capacity_ = lines.size() + lines.size() / kFirstGapDivisor + kMinimumGap;
+    storage_ = std::make_unique_for_overwrite<Line[]>(capacity_);
+    for (size_t i = 0; i < lines.size(); ++i)
+        storage_[i] = {lines[i].data(), nullptr, static_cast<uint32_t>(lines[i].size()), 0};
 }
 
 std::string_view LineList::Text(int i) const {
@@ -43,12 +46,11 @@ LineList::Line& LineList::MakeKey(int i) {
     if (line.key)
         return line;
     std::string_view text(line.text, line.textLength);
-    if (IsOwnKey(text)) {
-        line.key = line.textLength ? line.text : "";
-        line.keyLength = line.textLength;
+    char* room = KeyRoom(text.size());
+    line.keyLength = static_cast<uint32_t>(NormaliseLineInto(text, room));
+    if (line.keyLength == text.size() && std::memcmp(room, text.data(), text.size()) == 0) {
+        line.key = line.textLength ? line.text : ""; // most lines are their own key
     } else {
-        char* room = KeyRoom(text.size());
-        line.keyLength = static_cast<uint32_t>(NormaliseLineInto(text, room));
         keyBlockUsed_ += line.keyLength;
         line.key = line.keyLength ? room : "";
     }
@@ -83,7 +85,7 @@ void LineList::Insert(int i, std::string_view text) {
 
 void LineList::MoveGap(int to) {
     int gap = GapLength();
-    Line* base = storage_.data();
+    Line* base = storage_.get();
     if (to < gapStart_)
         std::memmove(base + to + gap, base + to,
                      sizeof(Line) * static_cast<size_t>(gapStart_ - to));
@@ -94,12 +96,14 @@ void LineList::MoveGap(int to) {
 }
 
 void LineList::GrowGap() {
-    size_t oldSize = storage_.size();
-    size_t added = std::max<size_t>(kMinimumGap, oldSize / 2);
-    size_t tail = oldSize - static_cast<size_t>(gapStart_);
-    storage_.resize(oldSize + added);
-    Line* base = storage_.data();
-    std::memmove(base + gapStart_ + added, base + gapStart_, sizeof(Line) * tail);
+    size_t added = std::max<size_t>(kMinimumGap, capacity_ / 2);
+    auto grown = std::make_unique_for_overwrite<Line[]>(capacity_ + added);
+    size_t head = static_cast<size_t>(gapStart_);
+    size_t tail = capacity_ - head; // the gap is empty
+    std::memcpy(grown.get(), storage_.get(), sizeof(Line) * head);
+    std::memcpy(grown.get() + head + added, storage_.get() + head, sizeof(Line) * tail);
+    storage_ = std::move(grown);
+    capacity_ += added;
 }
 
 std::vector<std::string_view> LineList::Lines() const {

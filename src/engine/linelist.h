@@ -40,14 +40,15 @@ private:
     const Line& At(int i) const {
         return storage_[static_cast<size_t>(i < gapStart_ ? i : i + GapLength())];
     }
-    int GapLength() const { return static_cast<int>(storage_.size()) - count_; }
+    int GapLength() const { return static_cast<int>(capacity_) - count_; }
     void MoveGap(int to);
     void GrowGap();
     Line& MakeKey(int i);
     // Room for a key of up to `length` bytes in the key blocks.
     char* KeyRoom(size_t length);
 
-    std::vector<Line> storage_;
+    std::unique_ptr<Line[]> storage_; // lines, a gap, more lines
+    size_t capacity_ = 0;
     int count_ = 0;
     int gapStart_ = 0;
     // Keys that differ from their lines; blocks never move, so keys can be views into them.

@@ -28,12 +28,20 @@ std::string_view Trimmed(std::string_view text) {
 
 size_t NormaliseLineInto(std::string_view text, char* out) {
     text = Trimmed(text);
+    const bool foldBlankRuns = text.size() > 3;
     size_t length = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == kBlank && i + 1 < text.size() && text[i + 1] == kBlank && text.size() > 3)
-            continue; // keeps the last blank of a run
-        out[length++] = IsUpperAscii(c) ? static_cast<char>(c + ('a' - 'A')) : c;
+    bool afterBlank = false;
+    for (char c : text) {
+        if (c == kBlank) {
+            if (afterBlank && foldBlankRuns)
+                continue;
+            afterBlank = true;
+        } else {
+            afterBlank = false;
+            if (IsUpperAscii(c))
+                c = static_cast<char>(c + ('a' - 'A'));
+        }
+        out[length++] = c;
     }
     return length;
 }
@@ -44,18 +52,6 @@ std::string NormaliseLine(std::string_view text, bool fold) {
     std::string key(text.size(), '\0');
     key.resize(NormaliseLineInto(text, key.data()));
     return key;
-}
-
-bool IsOwnKey(std::string_view text) {
-    if (text.size() > 1 && (text.front() == kBlank || text.back() == kBlank))
-        return false;
-    char previous = 0;
-    for (char c : text) {
-        if (IsUpperAscii(c) || (c == kBlank && previous == kBlank))
-            return false;
-        previous = c;
-    }
-    return true;
 }
 
 } // namespace tandem

@@ -15,8 +15,4 @@ std::string NormaliseLine(std::string_view text, bool fold);
 // the key's length.
 size_t NormaliseLineInto(std::string_view text, char* out);
 
-// True when the folded key of the text is the text itself, which is the case for most lines; the
-// line list then uses the line as its own key without building a copy.
-bool IsOwnKey(std::string_view text);
-
 } // namespace tandem

@@ -16,11 +16,11 @@ constexpr int64_t kFlatSideLimit = 4096;
 // A sparse store drops its stale cells when it has grown past this many since the last sweep.
 constexpr size_t kSparseSweepMinimum = size_t{1} << 20;
 
-// Each flat cell packs the score (plus one, 0 = empty, 255 = kept aside) with the generation of its
-// row and of its column when it was written: clearing a row or column only bumps its generation,
-// and a cell whose generations are out of date reads as empty. A generation that wraps round to 0
-// clears its cells for real, so an old cell can never come back to life. Cells are laid out in
-// square tiles of one page, so that the band of pairs around the diagonal that a run scores
+// Each flat cell packs the score (plus one, 0 = empty, 255 = kept aside) with the 12-bit generation
+// of its row and of its column when it was written: clearing a row or column only bumps its
+// generation, and a cell whose generations are out of date reads as empty. A generation that wraps
+// round to 0 clears its cells for real, so an old cell can never come back to life. Cells are laid
+// out in square tiles of one page, so that the band of pairs around the diagonal that a run scores
 // touches few pages.
 class FlatScoreCells final : public ScoreCells {
 public:
@@ -38,8 +38,9 @@ public:
     int32_t Read(int64_t row, int64_t col) const override {
         uint32_t cell = cells_[Index(row, col)];
         uint32_t stored = cell & 0xFF;
-        if (stored == kEmpty || ((cell >> 8) & 0xFF) != rowGeneration_[static_cast<size_t>(row)] ||
-            (cell >> 16) != colGeneration_[static_cast<size_t>(col)])
+        if (stored == kEmpty ||
+            ((cell >> 8) & kGenerationMask) != rowGeneration_[static_cast<size_t>(row)] ||
+            (cell >> 20) != colGeneration_[static_cast<size_t>(col)])
             return -1;
         if (stored == kAside)
             return aside_.at(row * side_ + col);
@@ -53,17 +54,21 @@ public:
             aside_[row * side_ + col] = score;
         }
         cells_[Index(row, col)] = stored | uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
-                                  uint32_t{colGeneration_[static_cast<size_t>(col)]} << 16;
+                                  uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
     }
 
     void ClearRow(int64_t row) override {
-        if (++rowGeneration_[static_cast<size_t>(row)] == 0)
+        uint16_t& generation = rowGeneration_[static_cast<size_t>(row)];
+        generation = (generation + 1) & kGenerationMask;
+        if (generation == 0)
             for (int64_t col = 0; col < side_; ++col)
                 cells_[Index(row, col)] = kEmpty;
     }
 
     void ClearColumn(int64_t col) override {
-        if (++colGeneration_[static_cast<size_t>(col)] == 0)
+        uint16_t& generation = colGeneration_[static_cast<size_t>(col)];
+        generation = (generation + 1) & kGenerationMask;
+        if (generation == 0)
             for (int64_t row = 0; row < side_; ++row)
                 cells_[Index(row, col)] = kEmpty;
     }
@@ -76,6 +81,7 @@ public:
 private:
     static constexpr uint32_t kEmpty = 0;
     static constexpr uint32_t kAside = 255; // a score outside 0..253, kept in aside_
+    static constexpr uint32_t kGenerationMask = 0xFFF;
     static constexpr int64_t kTileShift = 5;
     static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
     static constexpr int64_t kTileCells = kTileSide * kTileSide;
@@ -89,8 +95,8 @@ private:
     int64_t side_;
     int64_t tilesPerSide_;
     uint32_t* cells_ = nullptr;
-    std::vector<uint8_t> rowGeneration_;
-    std::vector<uint8_t> colGeneration_;
+    std::vector<uint16_t> rowGeneration_;
+    std::vector<uint16_t> colGeneration_;
     std::unordered_map<int64_t, int32_t> aside_;
 };
 

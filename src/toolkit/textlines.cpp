@@ -19,10 +19,25 @@ size_t FindLineEnd(std::string_view bytes, size_t start) {
     return start + limit;
 }
 
+// An upper bound of the line count, so that the views are stored without regrowing.
+size_t CountLineEnds(std::string_view bytes) {
+    size_t count = 0;
+    for (char end : {'\n', '\r'}) {
+        const char* from = bytes.data();
+        const char* stop = from + bytes.size();
+        while (const void* found = std::memchr(from, end, static_cast<size_t>(stop - from))) {
+            ++count;
+            from = static_cast<const char*>(found) + 1;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 TextLines SplitLines(std::string_view bytes) {
     TextLines text;
+    text.lines.reserve(CountLineEnds(bytes) + 1);
     size_t start = 0;
     while (start < bytes.size()) {
         size_t end = FindLineEnd(bytes, start);
