@@ -38,8 +38,9 @@ run: build
 	@$(BUILD_DIR)/src/cli/tandemdiff "$(LEFT)" "$(RIGHT)"; status=$$?; [ $$status -le 1 ]
 
 bench: build
-	$(BUILD_DIR)/bench/engine_bench
-	bench/compare_with_diff.sh $(BUILD_DIR)/src/cli/tandemdiff
+	python3 bench/compare_with_diff.py $(BUILD_DIR)/src/cli/tandemdiff --generate-only --skip-million
+	TANDEM_BENCH_DATA=bench/out $(BUILD_DIR)/bench/engine_bench
+	python3 bench/compare_with_diff.py $(BUILD_DIR)/src/cli/tandemdiff
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
