@@ -45,11 +45,16 @@ LineList::Line& LineList::MakeKey(int i) {
     Line& line = At(i);
     if (line.key)
         return line;
+    if (line.textLength == 0) {
+        line.key = "";
+        line.keyLength = 0;
+        return line;
+    }
     std::string_view text(line.text, line.textLength);
     char* room = KeyRoom(text.size());
     line.keyLength = static_cast<uint32_t>(NormaliseLineInto(text, room));
     if (line.keyLength == text.size() && std::memcmp(room, text.data(), text.size()) == 0) {
-        line.key = line.textLength ? line.text : ""; // most lines are their own key
+        line.key = line.text; // most lines are their own key
     } else {
         keyBlockUsed_ += line.keyLength;
         line.key = line.keyLength ? room : "";
