@@ -38,13 +38,13 @@ InputFile Load(const std::string& path) {
     return file;
 }
 
-int Compare(const CommandLine& command) {
+int CompareFiles(const CommandLine& command) {
     const InputFile left = Load(command.leftPath);
     const InputFile right = Load(command.rightPath);
     if (left.lines.size() + right.lines.size() > kMostRows)
         throw ToolError(command.leftPath + ", " + command.rightPath +
                         ": too many lines together (the limit is 2147483647)");
-    ComparisonResult result = tandem::Compare(left.lines, right.lines, command.options);
+    ComparisonResult result = Compare(left.lines, right.lines, command.options);
     const RowGuide guide(result, {&left.lines, &right.lines});
 
     StandardOutput out;
@@ -70,7 +70,7 @@ int Run(int argc, const char* const* argv) {
         out.Flush();
         return kSame;
     }
-    return Compare(command);
+    return CompareFiles(command);
 }
 
 } // namespace

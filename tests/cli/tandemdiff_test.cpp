@@ -2,6 +2,7 @@
 // and the messages for files and options it cannot use.
 #include "toolrun.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -133,6 +134,22 @@ TEST_F(TandemdiffTest, SideBySideShowsLinesPastTheShorterFile) {
     const std::vector<std::string> lines = Lines(result.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[2], "              > 2 two");
+}
+
+TEST_F(TandemdiffTest, WidthComesFromColumnsWhenNotATerminal) {
+    const std::string longLine(300, 'z');
+    const char* saved = std::getenv("COLUMNS");
+    const std::string kept = saved ? saved : "";
+    setenv("COLUMNS", "61", 1);
+    const ToolOutput narrow = Compare(longLine + "\n", longLine + "y\n");
+    unsetenv("COLUMNS");
+    const ToolOutput usual = Compare(longLine + "\n", longLine + "y\n");
+    if (saved)
+        setenv("COLUMNS", kept.c_str(), 1);
+    ASSERT_EQ(Lines(narrow.out).size(), 2u);
+    EXPECT_EQ(Lines(narrow.out)[1].size(), 61u);
+    ASSERT_EQ(Lines(usual.out).size(), 2u);
+    EXPECT_EQ(Lines(usual.out)[1].size(), 129u); // the default of 130 less the odd column
 }
 
 TEST_F(TandemdiffTest, LongLinesAreCutAndTabsExpanded) {
