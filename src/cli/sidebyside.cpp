@@ -154,7 +154,8 @@ RowPaint SideBySide::PaintFor(Side side, size_t row, bool rowHasMarks) {
 
 void SideBySide::WriteNumber(int32_t number, std::string& out) const {
     const std::string digits = number > 0 ? std::to_string(number) : std::string();
-    out.append(static_cast<size_t>(numberWidth_) - digits.size(), ' ');
+    if (digits.size() < static_cast<size_t>(numberWidth_))
+        out.append(static_cast<size_t>(numberWidth_) - digits.size(), ' ');
     out += digits;
 }
 
