@@ -120,8 +120,9 @@ void QuestionBox::Arrange() {
     const QRect client = contentsRect();
     const int buttonTop = client.bottom() + 1 - kGap - kButtonHeight;
     const int textHeight = std::max(0, buttonTop - kGap - client.top() - kTextTop);
-    text_->setFixedHeight(textHeight);
-    text_->move(client.left() + (client.width() - kTextWidth) / 2, client.top() + kTextTop);
+    const int textWidth = std::min(kTextWidth, client.width() - (kBoxWidth - kTextWidth));
+    text_->setFixedSize(std::max(0, textWidth), textHeight);
+    text_->move(client.left() + (client.width() - textWidth) / 2, client.top() + kTextTop);
 
     int rowWidth = -kButtonSpacing;
     QList<int> widths;

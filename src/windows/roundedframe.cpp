@@ -14,8 +14,6 @@ namespace tandem {
 
 namespace {
 
-// Height of the caption band: the usual height of a system caption.
-constexpr int kCaptionHeight = 22;
 // Size of the caption buttons' images.
 constexpr int kButtonImageSize = 20;
 // The colour of the caption button images that is left transparent.
@@ -66,13 +64,15 @@ RoundedFrame::RoundedFrame(QWidget* window)
     caption_ = window->windowTitle();
     buttons_.AddMasked(QStringLiteral(":/LIST"), kButtonMask);
     const bool visible = window->isVisible();
-    window->setWindowFlag(Qt::FramelessWindowHint, true);
+    // The frame replaces every decoration the window system would draw.
+    const Qt::WindowFlags decorations = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                        Qt::WindowCloseButtonHint;
+    window->setWindowFlags((window->windowFlags() & ~decorations) | Qt::FramelessWindowHint);
     if (visible)
         window->show();
     window->setMouseTracking(true);
-    const QMargins margins = FrameMargins(radius_, kCaptionHeight, hasCaption_);
-    window->setContentsMargins(margins);
-    GrowWindow(window, margins.left() + margins.right(), margins.top() + margins.bottom());
+    window->setContentsMargins(FrameMargins(radius_, kCaptionHeight, hasCaption_));
     BuildOwnMenu();
     window->installEventFilter(this);
     UpdateRegion(true);

@@ -22,6 +22,8 @@ class RoundedFrame : public QObject {
 public:
     // Radius at attach: corner radius and width of the band.
     static constexpr int kAttachRadius = 20;
+    // Height of the caption band: the usual height of a system caption.
+    static constexpr int kCaptionHeight = 22;
 
     // Attach through AttachRoundedFrame; the frame is a child of its window and goes with it.
     explicit RoundedFrame(QWidget* window);
@@ -68,7 +70,8 @@ private:
     QMenu* ownMenu_ = nullptr;
 };
 
-// Gives the window the frame; call before the window is first shown.
+// Gives the window the frame; call before the window is first shown. The window keeps its outer
+// size, so a stored placement comes back unchanged; the client area lies inside the frame.
 RoundedFrame* AttachRoundedFrame(QWidget* window);
 // The new radius keeps the client area's size: the window grows by 2 x (new - old) each way.
 void SetFrameRadius(RoundedFrame* frame, int radius);

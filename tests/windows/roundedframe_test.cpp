@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/roundedframe.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,11 +24,11 @@ protected:
     RoundedFrame* frame;
 };
 
-TEST_F(RoundedFrameTest, ClientKeepsItsSizeInsideTheBandAndCaption) {
+TEST_F(RoundedFrameTest, ClientLiesInsideTheBandAndCaption) {
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(frame->HasCaption());
-    EXPECT_EQ(window.contentsRect().size(), QSize(400, 300));
-    EXPECT_EQ(window.contentsRect().topLeft(), QPoint(20, 43));
+    EXPECT_EQ(window.size(), QSize(400, 300));
+    EXPECT_EQ(window.contentsRect(), QRect(20, 43, 360, 237));
     EXPECT_FALSE(window.mask().contains(QPoint(0, 0)));
     EXPECT_TRUE(window.mask().contains(QPoint(window.width() / 2, 0)));
 }
@@ -109,10 +110,20 @@ TEST(RoundedFrameWithoutCaption, ShowsOnlyTheBand) {
     RoundedFrame* frame = AttachRoundedFrame(&window);
     SetFrameRadius(frame, 10);
     EXPECT_FALSE(frame->HasCaption());
-    EXPECT_EQ(window.contentsRect(), QRect(10, 10, 200, 100));
+    EXPECT_EQ(window.size(), QSize(180, 80));
+    EXPECT_EQ(window.contentsRect(), QRect(10, 10, 160, 60));
     window.show();
     const QImage drawn = window.grab().toImage();
     EXPECT_EQ(drawn.pixelColor(9, 50), frame->FrameColour());
+}
+
+TEST(RoundedFrameOnADialog, DropsTheSystemDecorations) {
+    QDialog dialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint);
+    RoundedFrame* frame = AttachRoundedFrame(&dialog);
+    EXPECT_TRUE(frame->HasCaption());
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_FALSE(dialog.windowFlags().testFlag(Qt::WindowTitleHint));
 }
 
 TEST(RoundedFrameFlat, LowWindowGetsAPlainRectangle) {

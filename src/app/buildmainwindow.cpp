@@ -1,0 +1,222 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Assembly of the main window: every control with its parent, place, size, colours and captions,
+// and the wiring of the controls' events to the commands.
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "settings/settingnames.h"
+#include "toolkit/colours.h"
+#include "toolkit/docklayout.h"
+#include "toolkit/imageshow.h"
+#include "toolkit/shadowlabel.h"
+#include "toolkit/statusline.h"
+#include "toolkit/textpane.h"
+#include "windows/framegeometry.h"
+#include "windows/roundedframe.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QIcon>
+#include <QMenu>
+#include <QToolBar>
+
+namespace tandem {
+
+namespace {
+
+// The window's first place and the size of its client area; a stored placement replaces them.
+constexpr int kWindowLeft = 195;
+constexpr int kWindowTop = 151;
+constexpr int kClientWidth = 821;
+constexpr int kClientHeight = 492;
+// The window's background colour (RGB 236, 233, 216) as a colour code.
+constexpr std::int32_t kWindowColourCode = 0xD8E9EC;
+// The window's font: Arial, bold, 16 pixels from line to line.
+const char* const kWindowFontFace = "Arial";
+constexpr int kWindowFontPixels = 14;
+
+// The marker column at the left edge and the two difference markers in it.
+constexpr int kMarkerColumnWidth = 17;
+constexpr int kMarkerLeft = -1;
+constexpr int kLeftMarkerTop = 63;
+constexpr int kRightMarkerTop = 135;
+constexpr int kMarkerWidth = 16;
+constexpr int kMarkerHeight = 25;
+// The left holder's width when the panes stand side by side.
+constexpr int kLeftHolderWidth = 399;
+// Where a caption row sits before the panes are arranged.
+const QRect kCaptionRowPlace(3, 3, 393, 17);
+// The toolbar images' background (RGB 238, 236, 221), shown as the system's button face.
+constexpr std::int32_t kToolbarFaceCode = 0xDDECEE;
+constexpr int kToolbarImageSize = 16;
+// The line under the toolbar is the window colour darkened by this percentage factor.
+constexpr int kToolbarDividerDarker = 130;
+
+struct ToolbarEntry {
+    int image; // -1: a separator
+    const char* tooltip;
+    void (*command)(MainWindow&);
+};
+
+constexpr ToolbarEntry kToolbarEntries[] = {
+    {0, "Open file (left window)", OpenLeftFile},
+    {1, "Open file (right window)", OpenRightFile},
+    {-1, nullptr, nullptr},
+    {2, "Recompare", Recompare},
+    {3, "Split horizontally/vertically", ToggleLayout},
+    {-1, nullptr, nullptr},
+    {4, "First difference", FirstDifference},
+    {5, "Prev. difference", PreviousDifference},
+    {6, "Next difference", NextDifference},
+    {7, "Last difference", LastDifference},
+    {-1, nullptr, nullptr},
+    {8, "Setup", ShowSetup},
+    {9, "About", ShowAbout},
+    {-1, nullptr, nullptr},
+    {10, "Exit", ExitProgram},
+};
+
+QFont NotBold(const QFont& font) {
+    QFont result = font;
+    result.setBold(false);
+    return result;
+}
+
+void BuildWindow(MainWindow& window) {
+    window.setWindowTitle(QStringLiteral("Tandemview"));
+    window.setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    DockLayoutOf(&window);
+    // The frame attached at start-up keeps the outer size, so room for it is made here.
+    const QMargins frame =
+        FrameMargins(RoundedFrame::kAttachRadius, RoundedFrame::kCaptionHeight, true);
+    window.move(kWindowLeft, kWindowTop);
+    window.resize(kClientWidth + frame.left() + frame.right(),
+                  kClientHeight + frame.top() + frame.bottom());
+    SetBackgroundColour(&window, ColourFromCode(kWindowColourCode));
+    QFont font(QString::fromLatin1(kWindowFontFace));
+    font.setPixelSize(kWindowFontPixels);
+    font.setBold(true);
+    window.setFont(font);
+}
+
+void BuildPopupMenu(MainWindow& window) {
+    window.popupMenu = new QMenu(&window);
+    window.popupMenu->addAction(QStringLiteral("Copy"), &window, [&window] { CopyBlock(window); });
+    window.popupMenu->addAction(QStringLiteral("Delete"), &window,
+                                [&window] { DeleteBlock(window); });
+    window.popupMenu->addSeparator();
+    window.popupMenu->addAction(QStringLiteral("Layout"), &window,
+                                [&window] { ToggleLayout(window); });
+}
+
+void BuildMarkers(MainWindow& window) {
+    window.markerColumn = new QFrame(&window);
+    window.markerColumn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    window.markerColumn->setContentsMargins(0, 0, 0, 0);
+    window.markerColumn->resize(kMarkerColumnWidth, window.markerColumn->height());
+    SetBackgroundColour(window.markerColumn, ColourFromCode(kWindowColourCode));
+    DockLayoutOf(&window)->AddWidget(window.markerColumn, Dock::Left);
+    window.leftMarker = new ImageShow(&window.images, 0, window.markerColumn);
+    window.leftMarker->setGeometry(kMarkerLeft, kLeftMarkerTop, kMarkerWidth, kMarkerHeight);
+    window.leftMarker->hide();
+    window.rightMarker = new ImageShow(&window.images, 0, window.markerColumn);
+    window.rightMarker->setGeometry(kMarkerLeft, kRightMarkerTop, kMarkerWidth, kMarkerHeight);
+    window.rightMarker->hide();
+}
+
+// One side: its holder with the caption row, the recent-file box and the pane.
+QWidget* BuildSide(MainWindow& window, ShadowLabel*& caption, QComboBox*& recent, TextPane*& pane) {
+    auto* holder = new QWidget(window.mainArea);
+    DockLayout* layout = DockLayoutOf(holder);
+    caption = new ShadowLabel(holder, 1);
+    caption->setGeometry(kCaptionRowPlace);
+    caption->setFont(NotBold(window.font()));
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->AddWidget(caption, Dock::None);
+    recent = new QComboBox(holder);
+    recent->setEditable(true);
+    recent->setInsertPolicy(QComboBox::NoInsert);
+    recent->setFont(NotBold(window.font()));
+    SetBackgroundColour(recent, SystemColour(kWindowColour));
+    layout->AddWidget(recent, Dock::Top);
+    pane = new TextPane(holder);
+    pane->SetBackgroundColour(SystemColour(kWindowColour));
+    layout->AddWidget(pane, Dock::Client);
+    return holder;
+}
+
+void BuildPanes(MainWindow& window) {
+    window.mainArea = new QWidget(&window);
+    window.mainArea->setContentsMargins(0, 0, 0, 0);
+    DockLayoutOf(&window)->AddWidget(window.mainArea, Dock::Client);
+    DockLayout* area = DockLayoutOf(window.mainArea);
+    window.rightHolder =
+        BuildSide(window, window.rightCaption, window.rightRecent, window.rightPane);
+    area->AddWidget(window.rightHolder, Dock::Client);
+    window.leftHolder = BuildSide(window, window.leftCaption, window.leftRecent, window.leftPane);
+    window.leftHolder->resize(kLeftHolderWidth, window.leftHolder->height());
+    area->AddWidget(window.leftHolder, Dock::Left);
+}
+
+void BuildToolbar(MainWindow& window) {
+    window.toolbar = new QToolBar(&window);
+    window.toolbar->setMovable(false);
+    window.toolbar->setIconSize(QSize(kToolbarImageSize, kToolbarImageSize));
+    // The style would paint its own toolbar panel; the window's colour shows through instead.
+    window.toolbar->setStyleSheet(
+        QStringLiteral("QToolBar { background: %1; border: none; border-bottom: 1px solid %2; }")
+            .arg(ColourFromCode(kWindowColourCode).name(),
+                 ColourFromCode(kWindowColourCode).darker(kToolbarDividerDarker).name()));
+    ImageList images(kToolbarImageSize, kToolbarImageSize);
+    const QImage strip(QStringLiteral(":/TANDEM_TBBMP5000"));
+    images.AddMasked(
+        ReplaceColour(strip, ColourFromCode(kToolbarFaceCode), SystemColour(kButtonFaceColour)),
+        Qt::transparent);
+    for (const ToolbarEntry& entry : kToolbarEntries) {
+        if (entry.image < 0) {
+            window.toolbar->addSeparator();
+            continue;
+        }
+        QAction* action = window.toolbar->addAction(QIcon(images.Image(entry.image)), QString());
+        action->setToolTip(QString::fromLatin1(entry.tooltip));
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, command = entry.command] { command(window); });
+    }
+    DockLayoutOf(&window)->AddWidget(window.toolbar, Dock::Top);
+}
+
+void WireEvents(MainWindow& window) {
+    QObject::connect(window.rightRecent, &QComboBox::currentTextChanged, &window,
+                     [&window] { PickRightRecentFile(window); });
+    QObject::connect(window.leftRecent, &QComboBox::currentTextChanged, &window,
+                     [&window] { PickLeftRecentFile(window); });
+    for (TextPane* pane : {window.leftPane, window.rightPane}) {
+        pane->installEventFilter(&window);
+        pane->viewport()->installEventFilter(&window);
+        pane->viewport()->setMouseTracking(true);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<MainWindow> BuildMainWindow(const QStringList& arguments) {
+    auto window = std::make_unique<MainWindow>();
+    BuildWindow(*window);
+    window->status = StatusLine::Of(window.get());
+    window->status->SetPart(StatusLine::kSimplePart, QStringLiteral("Status line"));
+    window->settings = CreateSettingsStore(window.get());
+    window->settings->SetSectionName(settings::kMainSection);
+    window->settings->RestorePlacement();
+    window->images.AddMasked(QStringLiteral(":/TANDEM_IL"), Qt::white);
+    window->openDialog = new QFileDialog(window.get(), QStringLiteral("Select file to compare"));
+    window->openDialog->setFileMode(QFileDialog::ExistingFile);
+    BuildPopupMenu(*window);
+    BuildMarkers(*window);
+    BuildPanes(*window);
+    BuildToolbar(*window);
+    WireEvents(*window);
+    InitMainWindow(*window, arguments);
+    return window;
+}
+
+} // namespace tandem

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What follows the assembly: status line parts, the frame, built-in options, the settings, the
+// command line and the first comparison.
+#include "app/commandline.h"
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "settings/settingnames.h"
+#include "toolkit/colours.h"
+#include "toolkit/shadowlabel.h"
+#include "toolkit/statusline.h"
+#include "toolkit/textpane.h"
+#include "windows/roundedframe.h"
+
+#include <QApplication>
+
+namespace tandem {
+
+namespace {
+
+// The status line's parts once the window is ready.
+constexpr int kStatusParts = 5;
+// Built-in options, used until stored options replace them.
+constexpr std::int32_t kDifferenceColour1Code = 0x0000FF;
+constexpr std::int32_t kDifferenceColour2Code = 0x0000BF;
+constexpr std::int32_t kDifferenceColour3Code = 0xFF0000;
+constexpr int kDefaultDepth = 50;    // percent
+constexpr int kDefaultLookup = 2000; // lines
+
+void SetBuiltInOptions(MainWindow& window) {
+    window.insertColour = SystemColour(kTooltipBackgroundColour);
+    window.differenceColour1 = ColourFromCode(kDifferenceColour1Code);
+    window.differenceColour2 = ColourFromCode(kDifferenceColour2Code);
+    window.differenceColour3 = ColourFromCode(kDifferenceColour3Code);
+    window.depth = kDefaultDepth;
+    window.lookup = kDefaultLookup;
+}
+
+void TakeCommandLine(MainWindow& window, const QStringList& arguments) {
+    const CommandLineFiles files = FilesFromArguments(arguments);
+    if (files.left)
+        window.settings->WriteString(settings::kLeftFile, files.left->toStdString());
+    if (files.right)
+        window.settings->WriteString(settings::kRightFile, files.right->toStdString());
+}
+
+} // namespace
+
+void InitMainWindow(MainWindow& window, const QStringList& arguments) {
+    for (int part = 0; part < kStatusParts; ++part)
+        window.status->SetPart(part, QString());
+    Program().mainFrame = AttachRoundedFrame(&window);
+    window.show();
+    window.leftPane->SetExtendedBackground(true);
+    window.rightPane->SetExtendedBackground(true);
+    window.leftMarks = std::make_unique<StringList>();
+    window.rightMarks = std::make_unique<StringList>();
+    window.blocks = std::make_unique<StringList>();
+    SetBuiltInOptions(window);
+    LoadOptions(window);
+    Program().setup = StartupPlaceholder();
+    TakeCommandLine(window, arguments);
+    ArrangePanes(window);
+    for (ShadowLabel* caption : {window.leftCaption, window.rightCaption}) {
+        caption->raise();
+        caption->show();
+    }
+    ResetPaneFont(*window.leftPane);
+    ResetPaneFont(*window.rightPane);
+    LoadAndCompare(window);
+    Program().setup = nullptr;
+    ArrangePanes(window);
+    QApplication::processEvents();
+}
+
+} // namespace tandem

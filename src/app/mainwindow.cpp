@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mainwindow.h"
+
+#include "app/commands.h"
+#include "app/programrefs.h"
+#include "toolkit/textpane.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+namespace tandem {
+
+MainWindow::MainWindow() {
+    Program().main = this;
+}
+
+MainWindow::~MainWindow() {
+    SaveState(*this);
+    if (Program().main == this)
+        Program().main = nullptr;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ReleaseResults(*this, event);
+    event->accept();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ArrangePanes(*this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    for (TextPane* pane : {leftPane, rightPane}) {
+        if (!pane || (watched != pane && watched != pane->viewport()))
+            continue;
+        if (event->type() == QEvent::MouseMove && watched == pane->viewport()) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            pane == leftPane ? TrackLeftPaneMouse(*this, at) : TrackRightPaneMouse(*this, at);
+        }
+        return PaneMessageHook(*this, *pane, event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tandem

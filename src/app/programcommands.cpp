@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's own commands: Setup, About and Exit, the close request, the panes' standard
+// font, and the yes/no question.
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "toolkit/questionbox.h"
+#include "toolkit/textpane.h"
+#include "windows/roundedframe.h"
+
+#include <QCloseEvent>
+
+namespace tandem {
+
+namespace {
+
+// The panes' standard character format.
+constexpr int kPanePoints = 8;
+const char* const kPaneFace = "Courier New";
+// The question box's client height and frame radius.
+constexpr int kQuestionHeight = 100;
+constexpr int kQuestionRadius = 10;
+
+} // namespace
+
+// The Setup dialog and the About window are not part of the program yet.
+void ShowSetup(MainWindow&) {}
+
+void ShowAbout(MainWindow&) {}
+
+void ExitProgram(MainWindow& window) {
+    QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
+}
+
+void ReleaseResults(MainWindow& window, QCloseEvent*) {
+    if (Program().progress) {
+        delete Program().progress.data();
+        Program().progress = nullptr;
+    }
+    window.leftMarks.reset();
+    window.rightMarks.reset();
+    window.blocks.reset();
+}
+
+void ResetPaneFont(TextPane& pane) {
+    const int length = pane.TextLength();
+    pane.SetSelectionLength(0, length == 0 ? 1 : length);
+    CharFormat format;
+    format.mask = CharFormat::Size | CharFormat::Face;
+    format.points = kPanePoints;
+    format.face = QString::fromLatin1(kPaneFace);
+    pane.ApplyFormat(format);
+}
+
+bool AskYesNo(const QString& question) {
+    const auto customise = [](QuestionBox& box) {
+        box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint); // no caption bar
+        SetFrameRadius(AttachRoundedFrame(&box), kQuestionRadius);
+        // Sized after the frame took its band, so the question keeps room to be read.
+        box.SetClientHeight(kQuestionHeight);
+    };
+    return QuestionBox::Ask(question, QStringLiteral("Yes/No"), customise, Program().main) == 1;
+}
+
+} // namespace tandem

@@ -1,0 +1,241 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "settings/settingnames.h"
+#include "toolkit/docklayout.h"
+#include "toolkit/imageshow.h"
+#include "toolkit/questionbox.h"
+#include "toolkit/shadowlabel.h"
+#include "toolkit/statusline.h"
+#include "toolkit/textpane.h"
+#include "windows/roundedframe.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tandem {
+namespace {
+
+Dock DockIn(QWidget* parent, QWidget* child) {
+    return dynamic_cast<DockLayout*>(parent->layout())->DockOf(child);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        SettingsStore::ForgetAll();
+        window = BuildMainWindow({"tandemview"});
+    }
+    ~MainWindowTest() override {
+        window.reset();
+        SettingsStore::ForgetAll();
+    }
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsAtItsPlaceWithItsClientAreaColourAndFont) {
+    EXPECT_EQ(window->windowTitle(), "Tandemview");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->pos(), QPoint(195, 151));
+    EXPECT_EQ(window->contentsRect().size(), QSize(821, 492 + window->status->height()));
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(236, 233, 216));
+    EXPECT_EQ(window->font().family(), "Arial");
+    EXPECT_TRUE(window->font().bold());
+    EXPECT_EQ(Program().main, window.get());
+    ASSERT_NE(Program().mainFrame, nullptr);
+    EXPECT_EQ(Program().mainFrame->Radius(), 20);
+    EXPECT_EQ(Program().setup, nullptr); // the start-up placeholder is gone
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheyBelong) {
+    EXPECT_EQ(DockIn(window.get(), window->markerColumn), Dock::Left);
+    EXPECT_EQ(window->markerColumn->width(), 17);
+    EXPECT_EQ(window->markerColumn->frameShadow(), QFrame::Sunken);
+    EXPECT_EQ(DockIn(window.get(), window->mainArea), Dock::Client);
+    EXPECT_EQ(DockIn(window.get(), window->toolbar), Dock::Top);
+    EXPECT_EQ(window->leftMarker->geometry(), QRect(-1, 63, 16, 25));
+    EXPECT_EQ(window->rightMarker->geometry(), QRect(-1, 135, 16, 25));
+    EXPECT_FALSE(window->leftMarker->isVisible());
+    EXPECT_FALSE(window->rightMarker->isVisible());
+    EXPECT_EQ(window->images.Count(), 1);
+
+    EXPECT_EQ(DockIn(window->mainArea, window->leftHolder), Dock::Left);
+    EXPECT_EQ(window->leftHolder->width(), 399);
+    EXPECT_EQ(DockIn(window->mainArea, window->rightHolder), Dock::Client);
+    EXPECT_EQ(window->rightHolder->geometry().left(), 399);
+    EXPECT_EQ(window->rightHolder->geometry().right(), window->mainArea->width() - 1);
+    for (QComboBox* recent : {window->leftRecent, window->rightRecent}) {
+        EXPECT_EQ(DockIn(recent->parentWidget(), recent), Dock::Top);
+        EXPECT_TRUE(recent->isEditable());
+        EXPECT_EQ(recent->insertPolicy(), QComboBox::NoInsert);
+        EXPECT_FALSE(recent->font().bold());
+    }
+    for (TextPane* pane : {window->leftPane, window->rightPane}) {
+        EXPECT_EQ(DockIn(pane->parentWidget(), pane), Dock::Client);
+        EXPECT_TRUE(pane->isReadOnly());
+        EXPECT_EQ(pane->SelectionFormat().face, "Courier New");
+        EXPECT_EQ(pane->SelectionFormat().points, 8);
+    }
+}
+
+TEST_F(MainWindowTest, CaptionRowsLieOverTheRecentFileBoxesTextFields) {
+    for (auto [caption, recent] : {std::pair{window->leftCaption, window->leftRecent},
+                                   std::pair{window->rightCaption, window->rightRecent}}) {
+        EXPECT_TRUE(caption->isVisible());
+        EXPECT_EQ(caption->Depth(), 1);
+        EXPECT_FALSE(caption->font().bold());
+        EXPECT_TRUE(caption->text().isEmpty());
+        EXPECT_TRUE(recent->geometry().contains(caption->geometry()));
+        EXPECT_LT(caption->geometry().right(), recent->geometry().right() - 8); // button free
+        EXPECT_GT(caption->width(), recent->width() / 2);
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarHasItsFifteenEntriesWithTooltips) {
+    const QStringList expected = {"Open file (left window)",
+                                  "Open file (right window)",
+                                  "-",
+                                  "Recompare",
+                                  "Split horizontally/vertically",
+                                  "-",
+                                  "First difference",
+                                  "Prev. difference",
+                                  "Next difference",
+                                  "Last difference",
+                                  "-",
+                                  "Setup",
+                                  "About",
+                                  "-",
+                                  "Exit"};
+    QStringList seen;
+    for (QAction* action : window->toolbar->actions()) {
+        seen << (action->isSeparator() ? "-" : action->toolTip());
+        EXPECT_TRUE(action->isSeparator() || !action->icon().isNull());
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(MainWindowTest, StatusLineHasFiveEmptyParts) {
+    EXPECT_FALSE(window->status->IsSimple());
+    ASSERT_EQ(window->status->PartCount(), 5);
+    for (int part = 0; part < 5; ++part)
+        EXPECT_TRUE(window->status->PartText(part).isEmpty());
+    EXPECT_EQ(window->status->PartRect(4).right(), window->status->width() - 1);
+}
+
+TEST_F(MainWindowTest, PopupMenuHasItsItems) {
+    QStringList seen;
+    for (QAction* action : window->popupMenu->actions())
+        seen << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(seen, (QStringList{"Copy", "Delete", "-", "Layout"}));
+}
+
+TEST_F(MainWindowTest, BuiltInOptionsAreSet) {
+    EXPECT_EQ(window->differenceColour1, QColor(255, 0, 0));
+    EXPECT_EQ(window->differenceColour2, QColor(191, 0, 0));
+    EXPECT_EQ(window->differenceColour3, QColor(0, 0, 255));
+    EXPECT_EQ(window->insertColour, QPalette().color(QPalette::ToolTipBase));
+    EXPECT_EQ(window->depth, 50);
+    EXPECT_EQ(window->lookup, 2000);
+    EXPECT_FALSE(window->stacked);
+    EXPECT_FALSE(window->alignedText);
+    ASSERT_TRUE(window->blocks);
+    EXPECT_EQ(window->blocks->Count(), 0);
+}
+
+TEST_F(MainWindowTest, ResizingLaysTheWindowOutAgain) {
+    const int paneWidth = window->rightPane->width();
+    window->resize(window->width() + 200, window->height() + 100);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(window->rightPane->width(), paneWidth + 200);
+    EXPECT_EQ(window->leftHolder->width(), 399);
+    EXPECT_EQ(window->status->geometry().bottom(), window->contentsRect().bottom());
+    EXPECT_TRUE(window->rightRecent->geometry().contains(window->rightCaption->geometry()));
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheResults) {
+    QToolButton* exit = nullptr;
+    for (QToolButton* button : window->toolbar->findChildren<QToolButton*>()) {
+        if (button->defaultAction() && button->defaultAction()->toolTip() == "Exit")
+            exit = button;
+    }
+    ASSERT_NE(exit, nullptr);
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->blocks);
+    EXPECT_FALSE(window->leftMarks);
+}
+
+TEST(MainWindowStart, CommandLineFilesGoToTheSettings) {
+    SettingsStore::ForgetAll();
+    auto window = BuildMainWindow({"tandemview", "-x", "left.txt", "/y", "mid.txt", "right.txt"});
+    EXPECT_EQ(window->settings->ReadString(settings::kLeftFile), "left.txt");
+    EXPECT_EQ(window->settings->ReadString(settings::kRightFile), "right.txt");
+    window.reset();
+    SettingsStore::ForgetAll();
+}
+
+TEST(MainWindowStart, PlacementIsSavedWhenTheWindowGoesAndRestoredNextTime) {
+    SettingsStore::ForgetAll();
+    auto first = BuildMainWindow({"tandemview"});
+    first->setGeometry(100, 120, 700, 500);
+    first.reset();
+    auto second = BuildMainWindow({"tandemview"});
+    EXPECT_EQ(second->size(), QSize(700, 500));
+    second.reset();
+    SettingsStore::ForgetAll();
+}
+
+class AskYesNoTest : public ::testing::Test {
+protected:
+    ~AskYesNoTest() override { QuestionBox::SetAnswerHook({}); }
+
+    // Answers with a key, as a person would, and notes how the box looked.
+    void AnswerWith(Qt::Key key, int buttonToFocus = 0) {
+        QuestionBox::SetAnswerHook([this, key, buttonToFocus](QuestionBox& box) {
+            const auto* frame = box.findChild<RoundedFrame*>();
+            hadCaption = !frame || frame->HasCaption();
+            radius = frame ? frame->Radius() : 0;
+            clientHeight = box.contentsRect().height();
+            captions.clear();
+            for (QPushButton* button : box.Buttons())
+                captions << button->text();
+            box.show();
+            box.Buttons()[buttonToFocus]->setFocus();
+            QTest::keyClick(box.focusWidget(), key);
+            return box.result();
+        });
+    }
+
+    bool hadCaption = true;
+    int radius = 0;
+    int clientHeight = 0;
+    QStringList captions;
+};
+
+TEST_F(AskYesNoTest, YesIsTrueAndTheBoxWearsAFrameWithoutCaption) {
+    AnswerWith(Qt::Key_Return);
+    EXPECT_TRUE(AskYesNo("Save changes ?"));
+    EXPECT_FALSE(hadCaption);
+    EXPECT_EQ(radius, 10);
+    EXPECT_EQ(captions, (QStringList{"  Yes  ", "  No  "}));
+    EXPECT_EQ(clientHeight, 100);
+}
+
+TEST_F(AskYesNoTest, NoOrEscapeIsFalse) {
+    AnswerWith(Qt::Key_Return, 1);
+    EXPECT_FALSE(AskYesNo("Save changes ?"));
+    AnswerWith(Qt::Key_Escape);
+    EXPECT_FALSE(AskYesNo("The names of the files are different. Compare anyway ?"));
+}
+
+} // namespace
+} // namespace tandem
