@@ -91,6 +91,18 @@ TEST_F(TextPaneTest, HoldsTheFileBytesWithLfAsLineEnd) {
     EXPECT_EQ(pane.LineText(7), "");
 }
 
+TEST_F(TextPaneTest, SingleByteFileShowsItsBytesAsLatin1Characters) {
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("latin1", "caf\xE9 \xFC\n")));
+    TextPane utf8Pane;
+    utf8Pane.resize(pane.size());
+    utf8Pane.show();
+    ASSERT_TRUE(utf8Pane.LoadFile(WriteBytes("utf8", "caf\xC3\xA9 \xC3\xBC\n")));
+    EXPECT_TRUE(utf8Pane.Format().utf8);
+    EXPECT_EQ(pane.grab().toImage(), utf8Pane.grab().toImage());
+    utf8Pane.SetWholeText("cafe u");
+    EXPECT_NE(pane.grab().toImage(), utf8Pane.grab().toImage());
+}
+
 TEST_F(TextPaneTest, UnreadableFileReportsAnErrorAndKeepsThePane) {
     pane.SetWholeText("kept");
     QString error;
