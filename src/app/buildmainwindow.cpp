@@ -125,7 +125,7 @@ void BuildMarkers(MainWindow& window) {
 }
 
 // One side: its holder with the caption row, the recent-file box and the pane.
-QWidget* BuildSide(MainWindow& window, ShadowLabel*& caption, QComboBox*& recent, TextPane*& pane) {
+QWidget* BuildSide(MainWindow& window, ShadowLabel*& caption, QComboBox*& box, TextPane*& pane) {
     auto* holder = new QWidget(window.mainArea);
     DockLayout* layout = DockLayoutOf(holder);
     caption = new ShadowLabel(holder, 1);
@@ -133,12 +133,12 @@ QWidget* BuildSide(MainWindow& window, ShadowLabel*& caption, QComboBox*& recent
     caption->setFont(NotBold(window.font()));
     caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->AddWidget(caption, Dock::None);
-    recent = new QComboBox(holder);
-    recent->setEditable(true);
-    recent->setInsertPolicy(QComboBox::NoInsert);
-    recent->setFont(NotBold(window.font()));
-    SetBackgroundColour(recent, SystemColour(kWindowColour));
-    layout->AddWidget(recent, Dock::Top);
+    box = new QComboBox(holder);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setFont(NotBold(window.font()));
+    SetBackgroundColour(box, SystemColour(kWindowColour));
+    layout->AddWidget(box, Dock::Top);
     pane = new TextPane(holder);
     pane->SetBackgroundColour(SystemColour(kWindowColour));
     layout->AddWidget(pane, Dock::Client);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How a pane holds a file: the file's bytes with every line end turned into LF, plus what is needed
-// to write the same kind of file back (line-end style, final line end, whether it was UTF-8).
+// How a pane holds a file: the file's bytes with every line end turned into LF, plus what is
+// needed to write the same kind of file back (line-end style, final line end, UTF-8 or not).
 #pragma once
 
 #include "toolkit/textlines.h"

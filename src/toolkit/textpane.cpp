@@ -317,8 +317,9 @@ void TextPane::DeleteLines(int first, int last) {
     // Deleting the last lines takes the line end before them, so no empty line is left behind.
     if (last + 1 >= count && first > 0)
         --from;
-    EditText(
-        [&] { SendScintilla(SCI_DELETERANGE, static_cast<unsigned long>(from), long(to - from)); });
+    const auto start = static_cast<unsigned long>(from);
+    const long length = to - from;
+    EditText([&] { SendScintilla(SCI_DELETERANGE, start, length); });
 }
 
 void TextPane::ScrollLines(int count) {

@@ -43,7 +43,8 @@ void Tint(QImage& image, const QColor& from, const QColor& to) {
     if (from.rgb() == to.rgb())
         return;
     // A zero component of the source colour counts as 1, so the scaling never divides by 0.
-    const int a[3] = {std::max(from.red(), 1), std::max(from.green(), 1), std::max(from.blue(), 1)};
+    const auto atLeastOne = [](int component) { return std::max(component, 1); };
+    const int a[3] = {atLeastOne(from.red()), atLeastOne(from.green()), atLeastOne(from.blue())};
     const int b[3] = {to.red(), to.green(), to.blue()};
     image = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {

@@ -253,8 +253,9 @@ void RoundedFrame::MouseMoved(QPoint at) {
 }
 
 bool RoundedFrame::Pressed(QPoint at) {
-    const bool onIcon = at.x() > radius_ && at.y() > radius_ && at.x() < radius_ + kCaptionHeight &&
-                        at.y() < radius_ + kCaptionHeight;
+    const int iconEnd = radius_ + kCaptionHeight;
+    const bool onIcon =
+        at.x() > radius_ && at.y() > radius_ && at.x() < iconEnd && at.y() < iconEnd;
     if (hasCaption_ && !Flat() && onIcon) {
         ownMenu_->popup(window_->mapToGlobal(QPoint(radius_, radius_)));
         return true;
