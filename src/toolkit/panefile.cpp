@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/panefile.h"
 
-#include <QByteArrayView>
-#include <QStringDecoder>
-
 namespace tandem {
 
 namespace {
@@ -25,9 +22,41 @@ std::string_view LineEndBytes(LineEnd lineEnd) {
 } // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString ignored = decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-    return !decoder.hasError();
+    const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = at + bytes.size();
+    while (at < end) {
+        const unsigned lead = *at;
+        if (lead < 0x80) {
+            ++at;
+            continue;
+        }
+        // Length of the sequence and the range its second byte must lie in, which rules out
+        // overlong forms, surrogates and code points beyond U+10FFFF.
+        int length = 0;
+        unsigned low = 0x80;
+        unsigned high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (end - at < length || at[1] < low || at[1] > high)
+            return false;
+        for (int next = 2; next < length; ++next) {
+            if ((at[next] & 0xC0) != 0x80)
+                return false;
+        }
+        at += length;
+    }
+    return true;
 }
 
 PaneText DecodeFile(std::string_view bytes) {

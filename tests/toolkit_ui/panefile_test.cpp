@@ -61,8 +61,14 @@ TEST(PaneFile, TextWithoutLineEndsGetsTheSystemsLineEndWhenLinesAreAdded) {
 TEST(PaneFile, Utf8CheckRejectsBrokenSequences) {
     EXPECT_TRUE(IsValidUtf8("plain"));
     EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));
+    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80 \xED\x9F\xBF \xF4\x8F\xBF\xBF"));
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));         // cut short
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
+    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));     // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
+    EXPECT_FALSE(IsValidUtf8("\xE2\x28\xA1"));     // bad continuation
+    EXPECT_FALSE(IsValidUtf8("\xFF"));
 }
 
 } // namespace
