@@ -39,13 +39,15 @@ InputFile Load(const std::string& path) {
 }
 
 int CompareFiles(const CommandLine& command) {
-    const InputFile left = Load(command.leftPath);
-    const InputFile right = Load(command.rightPath);
+    InputFile left = Load(command.leftPath);
+    InputFile right = Load(command.rightPath);
     if (left.lines.size() + right.lines.size() > kMostRows)
         throw ToolError(command.leftPath + ", " + command.rightPath +
                         ": too many lines together (the limit is 2147483647)");
-    ComparisonResult result = Compare(left.lines, right.lines, command.options);
-    const RowGuide guide(result, {&left.lines, &right.lines});
+    // The engine takes the line views over; the bytes stay here for as long as the result is used.
+    ComparisonResult result =
+        Compare(std::move(left.lines), std::move(right.lines), command.options);
+    const RowGuide guide(result);
 
     StandardOutput out;
     if (command.records) {

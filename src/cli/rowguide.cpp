@@ -6,24 +6,23 @@
 
 namespace tandem {
 
-RowGuide::RowGuide(const ComparisonResult& result, const SideLines& lines)
+RowGuide::RowGuide(const ComparisonResult& result)
     : kinds_(std::max(result.left.size(), result.right.size()), RowKind::Equal) {
-    NumberRows(kLeft, result.left, *lines[kLeft]);
-    NumberRows(kRight, result.right, *lines[kRight]);
+    NumberRows(kLeft, result.left);
+    NumberRows(kRight, result.right);
     MarkBlocks(result.blocks);
     MarkUnrecordedRows();
 }
 
-// A file's lines keep their order through the alignment, and each row that holds one is a view of
-// that very line; filler rows are views of nothing in the file.
-void RowGuide::NumberRows(Side side, const std::vector<std::string_view>& rows,
-                          const std::vector<std::string_view>& lines) {
+// A file's lines keep their order through the alignment; the rows that are not filler rows hold
+// them one after the other.
+void RowGuide::NumberRows(Side side, const std::vector<std::string_view>& rows) {
     std::vector<int32_t>& numbers = numbers_[side];
     numbers.assign(kinds_.size(), 0);
-    size_t next = 0;
-    for (size_t row = 0; row < rows.size() && next < lines.size(); ++row) {
-        if (rows[row].data() == lines[next].data() && rows[row].size() == lines[next].size())
-            numbers[row] = static_cast<int32_t>(++next);
+    int32_t next = 0;
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (!IsFillerRow(rows[row]))
+            numbers[row] = ++next;
     }
 }
 

@@ -15,12 +15,9 @@ enum class RowKind : uint8_t { Equal, Changed, LeftOnly, RightOnly };
 
 enum Side { kLeft = 0, kRight = 1 };
 
-using SideLines = std::array<const std::vector<std::string_view>*, 2>;
-
 class RowGuide {
 public:
-    // lines: each file's lines as given to Compare, which the aligned rows are views of.
-    RowGuide(const ComparisonResult& result, const SideLines& lines);
+    explicit RowGuide(const ComparisonResult& result);
 
     size_t RowCount() const { return kinds_.size(); }
     RowKind Kind(size_t row) const { return kinds_[row]; }
@@ -29,8 +26,7 @@ public:
     bool FilesDiffer() const { return differ_; }
 
 private:
-    void NumberRows(Side side, const std::vector<std::string_view>& rows,
-                    const std::vector<std::string_view>& lines);
+    void NumberRows(Side side, const std::vector<std::string_view>& rows);
     void MarkBlocks(const StringList& blocks);
     void MarkUnrecordedRows();
 

@@ -51,6 +51,12 @@ struct ComparisonResult {
     RunEnding ending = RunEnding::Completed;
 };
 
+// A filler row is an empty view of nothing, unlike an empty line of a file, which is an empty
+// view into the file's text.
+inline bool IsFillerRow(std::string_view row) {
+    return row.data() == nullptr;
+}
+
 // Aligns two files' lines. The views must stay valid for as long as the result is used. An
 // abandoned run returns nothing but its ending.
 ComparisonResult Compare(std::vector<std::string_view> left, std::vector<std::string_view> right,

@@ -53,11 +53,16 @@ LineList::Line& LineList::MakeKey(int i) {
     std::string_view text(line.text, line.textLength);
     char* room = KeyRoom(text.size());
     line.keyLength = static_cast<uint32_t>(NormaliseLineInto(text, room));
-    if (line.keyLength == text.size() && std::memcmp(room, text.data(), text.size()) == 0) {
-        line.key = line.text; // most lines are their own key
+    // Most keys are their line without its indentation: they are kept as views into the line.
+    std::string_view trimmed = TrimBlanks(text);
+    if (line.keyLength == 0) {
+        line.key = "";
+    } else if (line.keyLength == trimmed.size() &&
+               std::memcmp(room, trimmed.data(), trimmed.size()) == 0) {
+        line.key = trimmed.data();
     } else {
         keyBlockUsed_ += line.keyLength;
-        line.key = line.keyLength ? room : "";
+        line.key = room;
     }
     return line;
 }

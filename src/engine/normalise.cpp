@@ -12,9 +12,7 @@ bool IsUpperAscii(char c) {
 
 } // namespace
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     if (text.size() <= 1)
         return text;
     size_t first = text.find_first_not_of(kBlank);
@@ -24,10 +22,8 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-} // namespace
-
 size_t NormaliseLineInto(std::string_view text, char* out) {
-    text = Trimmed(text);
+    text = TrimBlanks(text);
     const bool foldBlankRuns = text.size() > 3;
     size_t length = 0;
     bool afterBlank = false;
@@ -48,7 +44,7 @@ size_t NormaliseLineInto(std::string_view text, char* out) {
 
 std::string NormaliseLine(std::string_view text, bool fold) {
     if (!fold)
-        return std::string(Trimmed(text));
+        return std::string(TrimBlanks(text));
     std::string key(text.size(), '\0');
     key.resize(NormaliseLineInto(text, key.data()));
     return key;

@@ -88,7 +88,7 @@ private:
     std::mt19937 random_;
 };
 
-bool IsFiller(std::string_view row) { return row.data() == nullptr; }
+bool IsFiller(std::string_view row) { return IsFillerRow(row); }
 
 // The rows that are not filler rows are the file's own lines, the same views in the same order.
 void ExpectLinesKept(const std::vector<std::string_view>& rows,
