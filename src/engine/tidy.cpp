@@ -22,57 +22,54 @@ bool ReplacesMark(const std::string& previous, const std::string& current) {
            FieldCount(current, kSeparator) <= FieldCount(previous, kSeparator);
 }
 
-} // namespace
-
 // Both passes only ever touch the last kept record and the next unread one, so they run as one
-// forward sweep over a stack of kept records.
-void TidyMarks(StringList& marks) {
-    std::vector<std::string>& records = marks.Items();
+// forward sweep that hands each record to `place` with the stack of records kept so far.
+template <typename Place> void Sweep(StringList& list, Place place) {
+    std::vector<std::string>& records = list.Items();
     if (records.empty())
         return;
     std::vector<std::string> kept;
     kept.reserve(records.size());
     kept.push_back(std::move(records[0]));
-    for (size_t i = 1; i < records.size(); ++i) {
-        if (ReplacesMark(kept.back(), records[i]))
-            kept.back() = std::move(records[i]);
-        else
-            kept.push_back(std::move(records[i]));
-    }
+    for (size_t i = 1; i < records.size(); ++i)
+        place(kept, records[i]);
     records = std::move(kept);
 }
 
-void TidyBlocks(StringList& blocks) {
-    std::vector<std::string>& records = blocks.Items();
-    if (records.empty())
-        return;
-    std::vector<std::string> kept;
-    kept.reserve(records.size());
-    kept.push_back(std::move(records[0]));
-    for (size_t i = 1; i < records.size(); ++i) {
-        std::string& current = records[i];
-        while (true) {
-            const std::string& previous = kept.back();
-            std::string_view sides = Field(current, kSeparator, 3);
-            if (Add32(NumberField(previous, 2), 1) == NumberField(current, 1) &&
-                Field(previous, kSeparator, 3) == sides) {
-                kept.back() = NumberToText(NumberField(previous, 1)) + kSeparator +
-                              NumberToText(NumberField(current, 2)) + kSeparator +
-                              std::string(sides);
-                break;
-            }
-            if (NumberField(previous, 1) < NumberField(current, 1)) {
-                kept.push_back(std::move(current));
-                break;
-            }
-            kept.pop_back();
-            if (kept.empty()) {
-                kept.push_back(std::move(current));
-                break;
-            }
+// Merges current into the last kept block, or keeps it after dropping the blocks it starts at or
+// before.
+void PlaceBlock(std::vector<std::string>& kept, std::string& current) {
+    std::string_view sides = Field(current, kSeparator, 3);
+    while (true) {
+        const std::string& previous = kept.back();
+        if (Add32(NumberField(previous, 2), 1) == NumberField(current, 1) &&
+            Field(previous, kSeparator, 3) == sides) {
+            kept.back() = NumberToText(NumberField(previous, 1)) + kSeparator +
+                          NumberToText(NumberField(current, 2)) + kSeparator + std::string(sides);
+            return;
         }
+        if (NumberField(previous, 1) < NumberField(current, 1))
+            break;
+        kept.pop_back();
+        if (kept.empty())
+            break;
     }
-    records = std::move(kept);
+    kept.push_back(std::move(current));
+}
+
+} // namespace
+
+void TidyMarks(StringList& marks) {
+    Sweep(marks, [](std::vector<std::string>& kept, std::string& current) {
+        if (ReplacesMark(kept.back(), current))
+            kept.back() = std::move(current);
+        else
+            kept.push_back(std::move(current));
+    });
+}
+
+void TidyBlocks(StringList& blocks) {
+    Sweep(blocks, PlaceBlock);
 }
 
 } // namespace tandem
