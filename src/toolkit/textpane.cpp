@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/textpane.h"
 
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -378,6 +379,10 @@ void TextPane::ResumePainting() {
         return;
     viewport()->setUpdatesEnabled(true);
     viewport()->update();
+}
+
+void TextPane::contextMenuEvent(QContextMenuEvent* event) {
+    event->ignore();
 }
 
 void TextPane::focusInEvent(QFocusEvent* event) {

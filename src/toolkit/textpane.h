@@ -84,6 +84,8 @@ public:
     void ResumePainting();
 
 protected:
+    // The pane has no menu of its own; the window shows its own menu where it wants one.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

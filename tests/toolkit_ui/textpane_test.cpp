@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/textpane.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -127,6 +129,13 @@ TEST_F(TextPaneTest, UserCannotTypeButTheProgramCanEdit) {
     EXPECT_EQ(pane.WholeText(), "1\n1b\nTWO\nand more\nthree");
     EXPECT_EQ(pane.LineCount(), 5);
     EXPECT_TRUE(pane.isReadOnly());
+}
+
+TEST_F(TextPaneTest, RightClickShowsNoMenuOfThePanesOwn) {
+    pane.SetWholeText("text");
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), pane.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(pane.viewport(), &click);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 TEST_F(TextPaneTest, DeleteLinesKeepsTheSelectionOnItsText) {
