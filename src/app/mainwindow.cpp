@@ -16,6 +16,13 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() {
     SaveState(*this);
+    // The panes outlive this part of the window; their events must no longer reach it.
+    for (TextPane* pane : {leftPane, rightPane}) {
+        if (pane) {
+            pane->removeEventFilter(this);
+            pane->viewport()->removeEventFilter(this);
+        }
+    }
     if (Program().main == this)
         Program().main = nullptr;
 }
