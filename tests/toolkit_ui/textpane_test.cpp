@@ -77,6 +77,18 @@ TEST_F(TextPaneTest, LoadThenWriteGivesBackEveryFileByteForByte) {
     }
 }
 
+TEST_F(TextPaneTest, WritingKeepsTheFilesPermissions) {
+    const QString path = WriteBytes("private", "secret\n");
+    const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, permissions));
+    ASSERT_TRUE(pane.LoadFile(path));
+    pane.ReplaceLine(0, "changed");
+    ASSERT_TRUE(pane.WriteFile(path));
+    EXPECT_EQ(ReadBytes(path), "changed\n");
+    const auto ownerGroupOther = QFile::Permissions(0x7077); // without the current user's view
+    EXPECT_EQ(QFile::permissions(path) & ownerGroupOther, permissions);
+}
+
 TEST_F(TextPaneTest, HoldsTheFileBytesWithLfAsLineEnd) {
     ASSERT_TRUE(pane.LoadFile(WriteBytes("in", "\xC3\xA4x\r\n\xE9\rlast\n")));
     EXPECT_FALSE(pane.Format().utf8);
@@ -109,6 +121,9 @@ TEST_F(TextPaneTest, UnreadableFileReportsAnErrorAndKeepsThePane) {
     pane.SetWholeText("kept");
     QString error;
     EXPECT_FALSE(pane.LoadFile(folder.filePath("missing"), &error));
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(pane.LoadFile(folder.path(), &error)); // a folder is no file
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(pane.WholeText(), "kept");
     EXPECT_FALSE(pane.WriteFile(folder.filePath("no/such/folder/file"), &error));
