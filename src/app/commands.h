@@ -44,6 +44,7 @@ bool PaneMessageHook(MainWindow& window, TextPane& pane, QEvent* event);
 
 // Options and leaving a file pair.
 void LoadOptions(MainWindow& window);
+void SaveOptions(MainWindow& window);
 void SaveState(MainWindow& window);
 
 // The program's own commands.

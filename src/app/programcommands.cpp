@@ -23,9 +23,7 @@ constexpr int kQuestionRadius = 10;
 
 } // namespace
 
-// The Setup dialog and the About window are not part of the program yet.
-void ShowSetup(MainWindow&) {}
-
+// The About window is not part of the program yet.
 void ShowAbout(MainWindow&) {}
 
 void ExitProgram(MainWindow& window) {

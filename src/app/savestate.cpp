@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Options and leaving a file pair; nothing is remembered between runs yet.
+// Leaving a file pair: the save-state step.
 #include "app/commands.h"
 #include "app/mainwindow.h"
 
 namespace tandem {
-
-void LoadOptions(MainWindow&) {}
 
 void SaveState(MainWindow&) {}
 
