@@ -22,8 +22,10 @@ bool ScoreWindow::Covers(const Axis& axis, int64_t index) const {
     return index >= axis.base && index <= axis.base + k_;
 }
 
+// Both the offset into the window and the turn are below side_, so one subtraction wraps the ring.
 int64_t ScoreWindow::Physical(const Axis& axis, int64_t index) const {
-    return (index - axis.base + axis.turn) % side_;
+    int64_t physical = index - axis.base + axis.turn;
+    return physical >= side_ ? physical - side_ : physical;
 }
 
 int32_t ScoreWindow::Get(int64_t row, int64_t col) const {
