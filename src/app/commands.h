@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <string_view>
 
 class QCloseEvent;
 class QEvent;
@@ -22,6 +23,23 @@ void PickRightRecentFile(MainWindow& window);
 // Loads the pair named in the settings into the panes and compares it.
 void LoadAndCompare(MainWindow& window);
 
+// Comparing: reading a file into a pane (after the save-state step), the comparison run with
+// its progress window, and what the run leaves in the panes.
+void LoadLeftFile(MainWindow& window, const QString& path);
+void LoadRightFile(MainWindow& window, const QString& path);
+void RunComparison(MainWindow& window);
+// Bare names agree when equal after folding a..z to upper case.
+bool SameBareName(const QString& left, const QString& right);
+// The part of a path after its last "/", "\" or ":", at most its first 64 characters.
+QString BareName(const QString& path);
+
+// Showing differences: colours the visible rows of a pane unless a run is going on, and brings
+// a block ("first,last,sides") into view with the markers beside it.
+void ApplyVisibleMarks(MainWindow& window, TextPane* pane);
+void ShowDifference(MainWindow& window, std::string_view block);
+// The current difference index and its status text; the index is not kept inside the list.
+void SetCurrentDifference(MainWindow& window, int index);
+
 // Moving between differences.
 void FirstDifference(MainWindow& window);
 void PreviousDifference(MainWindow& window);
@@ -38,6 +56,8 @@ void TrackRightPaneMouse(MainWindow& window, QPoint at);
 void ToggleLayout(MainWindow& window);
 // Lays the panes out again; does nothing until every control it arranges exists.
 void ArrangePanes(MainWindow& window);
+// Docks the left holder by the layout flag and names the next layout in the toolbar.
+void ApplyLayout(MainWindow& window);
 
 // Sees every event of a pane before the pane; true consumes it.
 bool PaneMessageHook(MainWindow& window, TextPane& pane, QEvent* event);
@@ -45,7 +65,13 @@ bool PaneMessageHook(MainWindow& window, TextPane& pane, QEvent* event);
 // Options and leaving a file pair.
 void LoadOptions(MainWindow& window);
 void SaveOptions(MainWindow& window);
+// Status parts 0 and 1: "Depth: N%" and "Lookup: N lines".
+void ShowDepthAndLookup(MainWindow& window);
 void SaveState(MainWindow& window);
+// Takes the comparison's filler lines out of a pane, and no other line.
+void StripFillerLines(MainWindow& window, TextPane& pane);
+// Tells the user something went wrong, in a box with one "OK" button.
+void TellUser(const QString& message);
 
 // The program's own commands.
 void ShowSetup(MainWindow& window);

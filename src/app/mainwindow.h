@@ -3,6 +3,7 @@
 // fields, which the commands read and write. BuildMainWindow assembles it.
 #pragma once
 
+#include "panes/fillerrows.h"
 #include "settings/settingsstore.h"
 #include "toolkit/imagelist.h"
 #include "toolkit/stringlist.h"
@@ -76,6 +77,14 @@ public:
     QColor differenceColour3;
     int depth = 0;  // depth of analysis, percent
     int lookup = 0; // lines
+    // Settings: false until the panes' background comes from a stored or chosen colour; until
+    // then it is saved as the system's window colour rather than as the colour it shows.
+    bool backgroundChosen = false;
+
+    // Comparing: which rows of each pane the last comparison inserted as fillers, so saving
+    // takes out exactly those; the block commands keep them in step with their edits.
+    FillerRows leftFillers;
+    FillerRows rightFillers;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

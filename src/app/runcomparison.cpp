@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The comparison run in the window: the panes' texts go to the engine while the progress window
+// shows how far it has come, and the aligned rows come back into the panes. The run happens on
+// the window's thread; pending events are let through only when the bar's percentage changes,
+// which is when Escape reaches the progress window and a close request reaches the window.
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "engine/comparison.h"
+#include "toolkit/colours.h"
+#include "toolkit/textpane.h"
+#include "windows/progressbar.h"
+#include "windows/progresswindow.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QToolBar>
+
+namespace tandem {
+
+namespace {
+
+// One side's text as the run reads it; the engine's rows are views into it.
+struct SideText {
+    std::string bytes;
+    std::vector<std::string_view> lines;
+};
+
+SideText ReadPane(const TextPane& pane) {
+    SideText side{pane.WholeText(), {}};
+    // An empty pane holds no line at all, unless its file was a single line end.
+    if (side.bytes.empty() && !pane.Format().endsWithLineEnd)
+        return side;
+    const std::string_view text = side.bytes;
+    size_t start = 0;
+    for (size_t end = text.find('\n'); end != std::string_view::npos;
+         end = text.find('\n', start)) {
+        side.lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    side.lines.push_back(text.substr(start));
+    return side;
+}
+
+// Moves the progress bar from the engine's row reports and hears Escape and the window's end.
+class ProgressFeed : public ProgressSink {
+public:
+    explicit ProgressFeed(ProgressWindow* window) : window_(window) {}
+
+    ProgressVerdict ReportProgress(int position, int maximum) override {
+        if (!window_)
+            return ProgressVerdict::Abandon;
+        ProgressBar* bar = window_->Bar();
+        bool changed = false;
+        if (bar->Maximum() != maximum) {
+            bar->SetMaximum(maximum);
+            changed = true;
+        }
+        if (maximum == 0) {
+            bar->SetPosition(position);
+            changed = true;
+        } else if (qint64(position) * 100 / maximum != qint64(bar->Position()) * 100 / maximum) {
+            bar->SetPosition(position);
+            changed = true;
+        }
+        if (changed)
+            QApplication::processEvents();
+        // The close request of the main window takes the progress window away.
+        if (!window_)
+            return ProgressVerdict::Abandon;
+        return window_->Cancelled() ? ProgressVerdict::Cancel : ProgressVerdict::Continue;
+    }
+
+private:
+    QPointer<ProgressWindow> window_;
+};
+
+CompareOptions OptionsOf(const MainWindow& window) {
+    CompareOptions options;
+    options.depth = window.depth;
+    options.lookup = window.lookup;
+    options.colours = MarkColours{
+        CodeFromColour(window.insertColour), CodeFromColour(window.differenceColour1),
+        CodeFromColour(window.differenceColour2), CodeFromColour(window.differenceColour3)};
+    return options;
+}
+
+std::string JoinRows(const std::vector<std::string_view>& rows) {
+    size_t size = rows.size();
+    for (std::string_view row : rows)
+        size += row.size();
+    std::string text;
+    text.reserve(size);
+    for (size_t row = 0; row < rows.size(); ++row) {
+        if (row > 0)
+            text += '\n';
+        text += rows[row];
+    }
+    return text;
+}
+
+// Puts the aligned rows into the pane with the panes' standard format. The side's own text is
+// released as soon as the rows are joined, so the peak holds one copy less.
+void SetPaneText(TextPane& pane, std::vector<std::string_view>& rows, SideText& side) {
+    std::string text = JoinRows(rows);
+    rows = {};
+    side = {};
+    pane.SuspendPainting();
+    pane.SetWholeText(text);
+    text = {};
+    ResetPaneFont(pane);
+    // The whole text stays selected otherwise, which would hide the colours in a focused pane.
+    pane.SetSelection(0, 0);
+    pane.ResumePainting();
+}
+
+void Publish(MainWindow& window, ComparisonResult& result, SideText& left, SideText& right) {
+    window.leftFillers.Assign(result.left);
+    window.rightFillers.Assign(result.right);
+    SetPaneText(*window.leftPane, result.left, left);
+    SetPaneText(*window.rightPane, result.right, right);
+    *window.leftMarks = std::move(result.leftMarks);
+    *window.rightMarks = std::move(result.rightMarks);
+    *window.blocks = std::move(result.blocks);
+}
+
+} // namespace
+
+void RunComparison(MainWindow& window) {
+    if (window.busy || !window.leftMarks || !window.rightMarks || !window.blocks)
+        return;
+    window.toolbar->setEnabled(false);
+    window.busy = true;
+    window.leftMarks->Clear();
+    window.rightMarks->Clear();
+    window.blocks->Clear();
+    SideText left = ReadPane(*window.leftPane);
+    SideText right = ReadPane(*window.rightPane);
+    const bool bothHaveLines = !left.lines.empty() && !right.lines.empty();
+
+    auto* progress = new ProgressWindow();
+    Program().progress = progress;
+    if (bothHaveLines)
+        progress->ShowInFront();
+    ProgressFeed feed(progress);
+    ComparisonResult result =
+        Compare(std::move(left.lines), std::move(right.lines), OptionsOf(window), &feed);
+    // The window is going away: it no longer wants the result, nor anything else from the run.
+    if (result.ending == RunEnding::Abandoned)
+        return;
+
+    Publish(window, result, left, right);
+    window.busy = false;
+    progress->close();
+    delete progress;
+    Program().progress = nullptr;
+    window.toolbar->setEnabled(true);
+    window.alignedText = true;
+}
+
+} // namespace tandem
