@@ -151,7 +151,7 @@ void RunComparison(MainWindow& window) {
 
     Publish(window, result, left, right);
     window.busy = false;
-    progress->close();
+    progress->Finish();
     delete progress;
     Program().progress = nullptr;
     window.toolbar->setEnabled(true);

@@ -73,8 +73,11 @@ void ApplyVisibleMarks(TextPane* pane, StringList* marks) {
     pane->SetSelection(selectionStart, selectionEnd);
     size_t kept = 0;
     for (size_t index = 0; index < items.size(); ++index) {
-        if (!used[index])
-            items[kept++] = std::move(items[index]);
+        if (used[index])
+            continue;
+        if (kept != index)
+            items[kept] = std::move(items[index]);
+        ++kept;
     }
     items.resize(kept);
 }

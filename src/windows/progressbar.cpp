@@ -44,12 +44,20 @@ void ProgressBar::SetMaximum(int maximum) {
 
 void ProgressBar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    QImage grown(size(), QImage::Format_RGB32);
-    grown.fill(background_);
-    QPainter(&grown).drawImage(0, 0, canvas_);
-    canvas_ = grown;
     frameNeeded_ = true;
     Paint();
+}
+
+void ProgressBar::FitCanvas() {
+    // A hidden widget hears of its size only when shown; the canvas follows the size itself.
+    if (canvas_.size() == size())
+        return;
+    QImage grown(size(), QImage::Format_RGB32);
+    grown.fill(background_);
+    if (!canvas_.isNull())
+        QPainter(&grown).drawImage(0, 0, canvas_);
+    canvas_ = grown;
+    frameNeeded_ = true;
 }
 
 void ProgressBar::changeEvent(QEvent* event) {
@@ -65,6 +73,7 @@ void ProgressBar::paintEvent(QPaintEvent*) {
 }
 
 void ProgressBar::Paint() {
+    FitCanvas();
     if (canvas_.isNull())
         return;
     QPainter painter(&canvas_);

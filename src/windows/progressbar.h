@@ -19,6 +19,7 @@ public:
     explicit ProgressBar(QWidget* parent = nullptr);
 
     QFont& Font() { return font_; }
+    const QFont& Font() const { return font_; }
     void SetBackgroundColour(const QColor& colour);
     void SetPosition(int position);
     // Keeps the range non-empty: a maximum equal to the minimum moves the minimum below it.
@@ -42,6 +43,7 @@ protected:
 private:
     // Draws what changed since the last paint onto the canvas and shows it.
     void Paint();
+    void FitCanvas();
     void PaintFrame(QPainter& painter, const QRect& bounds);
     void PaintText(QPainter& painter, const QRect& fill, int fillEdge);
 

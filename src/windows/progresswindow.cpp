@@ -64,9 +64,14 @@ void ProgressWindow::keyPressEvent(QKeyEvent* event) {
         cancelled_ = true;
 }
 
+void ProgressWindow::Finish() {
+    finishing_ = true;
+    close();
+}
+
 void ProgressWindow::closeEvent(QCloseEvent* event) {
     // Only the comparison run closes the window; the user stops it with Escape.
-    if (event->spontaneous())
+    if (!finishing_)
         event->ignore();
 }
 

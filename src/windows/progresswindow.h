@@ -20,6 +20,8 @@ public:
     bool Cancelled() const { return cancelled_; }
     // Shows the window in front of the others with the keyboard focus.
     void ShowInFront();
+    // The run's close at its end; any other close request is refused.
+    void Finish();
 
     static constexpr int kClientWidth = 485;
     static constexpr int kClientHeight = 40;
@@ -31,6 +33,7 @@ protected:
 private:
     ProgressBar* bar_;
     bool cancelled_ = false;
+    bool finishing_ = false;
 };
 
 } // namespace tandem

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windows/progressbar.h"
+#include "windows/progresswindow.h"
+
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace tandem {
+namespace {
+
+class ProgressBarTest : public ::testing::Test {
+protected:
+    ProgressBarTest() {
+        bar.resize(485, 40);
+        bar.SetPosition(0);
+    }
+    // A pixel row through the middle of the fill area, away from the text.
+    QColor FillAt(int x) const { return bar.Canvas().pixelColor(x, ProgressBar::kInset + 1); }
+    int TextLeft() const {
+        const QString text = QStringLiteral(" %1% ").arg(bar.Percent());
+        return (bar.width() - QFontMetrics(bar.Font()).horizontalAdvance(text)) / 2;
+    }
+    ProgressBar bar;
+};
+
+TEST_F(ProgressBarTest, ARangeOfNothingMovesTheMinimumBelowIt) {
+    bar.SetMaximum(0);
+    EXPECT_EQ(bar.Minimum(), -1);
+    bar.SetPosition(0); // no division by zero
+    EXPECT_EQ(bar.Percent(), 0);
+}
+
+TEST_F(ProgressBarTest, StartsEmptyInASunkenFrame) {
+    const QImage& canvas = bar.Canvas();
+    EXPECT_EQ(canvas.pixelColor(0, 10), QColor(Qt::black));
+    EXPECT_EQ(canvas.pixelColor(10, 0), QColor(Qt::black));
+    EXPECT_EQ(canvas.pixelColor(484, 10), QColor(Qt::white));
+    EXPECT_EQ(canvas.pixelColor(10, 39), QColor(Qt::white));
+    EXPECT_EQ(FillAt(ProgressBar::kInset), bar.BackgroundColour());
+    EXPECT_EQ(FillAt(480), bar.BackgroundColour());
+}
+
+TEST_F(ProgressBarTest, FullBarIsRedWithTheTextInTheBackgroundColour) {
+    bar.SetPosition(100);
+    EXPECT_EQ(bar.Percent(), 100);
+    EXPECT_EQ(FillAt(ProgressBar::kInset), bar.BarColour());
+    EXPECT_EQ(FillAt(480), bar.BarColour());
+    // The text's pixels over the fill are drawn in the background colour.
+    bool textSeen = false;
+    const QImage& canvas = bar.Canvas();
+    for (int x = TextLeft(); x < bar.width() - TextLeft(); ++x) {
+        for (int y = ProgressBar::kInset; y < 36; ++y)
+            textSeen = textSeen || canvas.pixelColor(x, y) == bar.BackgroundColour();
+    }
+    EXPECT_TRUE(textSeen);
+}
+
+TEST_F(ProgressBarTest, HalfwayFillsUpToTheTextAndNoFurther) {
+    bar.SetPosition(30);
+    EXPECT_EQ(FillAt(ProgressBar::kInset + 10), bar.BarColour());
+    EXPECT_EQ(FillAt(ProgressBar::kInset + 477 * 30 / 100 + 2), bar.BackgroundColour());
+}
+
+TEST_F(ProgressBarTest, APartialStepBackLeavesTheBarAsItWas) {
+    bar.SetPosition(50);
+    const QImage before = bar.Canvas().copy();
+    bar.SetPosition(30);
+    EXPECT_EQ(bar.Canvas(), before);
+}
+
+TEST_F(ProgressBarTest, BackToNothingClearsTheBar) {
+    bar.SetPosition(60);
+    bar.SetPosition(0);
+    EXPECT_EQ(FillAt(ProgressBar::kInset + 10), bar.BackgroundColour());
+    EXPECT_EQ(FillAt(ProgressBar::kInset + 200), bar.BackgroundColour());
+}
+
+TEST(ProgressWindow, IsASmallCaptionlessStayOnTopWindow) {
+    ProgressWindow window;
+    window.ShowInFront();
+    EXPECT_EQ(window.windowTitle(), "Progr");
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window.contentsRect().size(), QSize(485, 40));
+    EXPECT_EQ(window.Bar()->geometry(), window.contentsRect());
+    EXPECT_EQ(window.Bar()->Position(), 0);
+}
+
+TEST(ProgressWindow, EscapeAsksToStopAndOtherKeysDoNothing) {
+    ProgressWindow window;
+    window.ShowInFront();
+    QTest::keyClick(&window, Qt::Key_Space);
+    QTest::keyClick(&window, Qt::Key_Return);
+    EXPECT_FALSE(window.Cancelled());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.Cancelled());
+}
+
+TEST(ProgressWindow, TheUserCannotCloseIt) {
+    ProgressWindow window;
+    window.ShowInFront();
+    // A close from the window system, as a window manager's close command would send it.
+    window.windowHandle()->close();
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    window.Finish(); // the comparison run's own close
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
+} // namespace tandem
