@@ -24,16 +24,14 @@ constexpr int kStatusParts = 5;
 constexpr std::int32_t kDifferenceColour1Code = 0x0000FF;
 constexpr std::int32_t kDifferenceColour2Code = 0x0000BF;
 constexpr std::int32_t kDifferenceColour3Code = 0xFF0000;
-constexpr int kDefaultDepth = 50;    // percent
-constexpr int kDefaultLookup = 2000; // lines
 
 void SetBuiltInOptions(MainWindow& window) {
     window.insertColour = SystemColour(kTooltipBackgroundColour);
     window.differenceColour1 = ColourFromCode(kDifferenceColour1Code);
     window.differenceColour2 = ColourFromCode(kDifferenceColour2Code);
     window.differenceColour3 = ColourFromCode(kDifferenceColour3Code);
-    window.depth = kDefaultDepth;
-    window.lookup = kDefaultLookup;
+    window.depth = settings::kDefaultDepth;
+    window.lookup = settings::kDefaultLookup;
 }
 
 void TakeCommandLine(MainWindow& window, const QStringList& arguments) {

@@ -3,12 +3,14 @@
 // sees the file's path there and opens the list with the box's button.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "toolkit/docklayout.h"
 #include "toolkit/shadowlabel.h"
 #include "toolkit/textpane.h"
 
 #include <QComboBox>
 #include <QLayout>
 #include <QStyleOptionComboBox>
+#include <QToolBar>
 
 namespace tandem {
 
@@ -26,9 +28,25 @@ void CoverTextField(QWidget* holder, QComboBox* recent, ShadowLabel* caption) {
     caption->setGeometry(field.translated(recent->pos()));
 }
 
+// The toolbar entry that switches the layout.
+constexpr int kLayoutEntry = 4;
+
 } // namespace
 
 void ToggleLayout(MainWindow&) {}
+
+void ApplyLayout(MainWindow& window) {
+    if (!window.mainArea || !window.leftHolder || !window.toolbar)
+        return;
+    DockLayoutOf(window.mainArea)
+        ->SetDock(window.leftHolder, window.stacked ? Dock::Top : Dock::Left);
+    const QList<QAction*> entries = window.toolbar->actions();
+    if (entries.size() > kLayoutEntry)
+        entries[kLayoutEntry]->setToolTip(window.stacked ? QStringLiteral("Split vertically")
+                                                         : QStringLiteral("Split horizontally"));
+    ArrangePanes(window);
+    window.mainArea->update();
+}
 
 void ArrangePanes(MainWindow& window) {
     if (!window.leftCaption || !window.rightCaption || !window.leftPane || !window.rightPane ||

@@ -1,28 +1,86 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Built on QSettings, opened afresh for every operation: QSettings re-reads a file that another
+// copy of the program has changed when it is opened, and writes the whole file to a temporary
+// file that then replaces the old one, so a crash never leaves a half-written store.
 #include "settings/settingsstore.h"
 
+#include "settings/programname.h"
 #include "settings/settingnames.h"
 
-#include <map>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 
 namespace tandem {
 
 namespace {
 
-struct Section {
-    std::map<std::string, std::string, std::less<>> texts;
-    std::map<std::string, int, std::less<>> numbers;
-    std::map<std::string, std::map<int, std::string>, std::less<>> lists;
-};
-
-std::map<std::string, Section, std::less<>>& Sections() {
-    static std::map<std::string, Section, std::less<>> sections;
-    return sections;
+QString ConfigurationFolder() {
+    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
+        return configured;
+    return QDir::homePath() + QStringLiteral("/.config");
 }
 
-int ReadNumber(const Section& section, const char* name) {
-    const auto found = section.numbers.find(name);
-    return found == section.numbers.end() ? 0 : found->second;
+QString ProgramKey() {
+    return QString::fromStdString(ProgramName());
+}
+
+std::unique_ptr<QSettings> OpenStore() {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(settings::kOrganisation), ProgramKey());
+#else
+    return std::make_unique<QSettings>(SettingsStore::Location(), QSettings::IniFormat);
+#endif
+}
+
+// The store opened at a section, or at a list below it.
+std::unique_ptr<QSettings> OpenSection(const std::string& section, std::string_view list = {}) {
+    auto store = OpenStore();
+    store->beginGroup(QString::fromStdString(section));
+    if (!list.empty())
+        store->beginGroup(QString::fromUtf8(list.data(), qsizetype(list.size())));
+    return store;
+}
+
+QString Name(std::string_view name) {
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// The registry keeps types: only a text value reads as text. An INI file keeps none, and a text
+// with commas that was not written by the program reads as a list.
+std::string TextOf(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString().toStdString();
+#ifndef Q_OS_WIN
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return value.toString().toStdString();
+    case QMetaType::QStringList:
+        return value.toStringList().join(QLatin1Char(',')).toStdString();
+#endif
+    default:
+        return {};
+    }
+}
+
+// Only a whole 32-bit integer is a number value; anything else reads as 0.
+int NumberOf(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        return value.toInt();
+#ifndef Q_OS_WIN
+    case QMetaType::QString: {
+        bool whole = false;
+        const int number = value.toString().toInt(&whole);
+        return whole ? number : 0;
+    }
+#endif
+    default:
+        return 0;
+    }
 }
 
 } // namespace
@@ -34,67 +92,84 @@ SettingsStore::~SettingsStore() {
 }
 
 void SettingsStore::RestorePlacement() {
-    const auto found = Sections().find(section_);
-    if (!placementEnabled_ || !owner_ || found == Sections().end())
+    if (!placementEnabled_ || !owner_)
         return;
-    const Section& section = found->second;
-    owner_->move(ReadNumber(section, settings::kLeft), ReadNumber(section, settings::kTop));
-    owner_->resize(ReadNumber(section, settings::kWidth), ReadNumber(section, settings::kHeight));
+    const auto store = OpenStore();
+    if (!store->childGroups().contains(QString::fromStdString(section_)))
+        return;
+    store->beginGroup(QString::fromStdString(section_));
+    const auto number = [&store](const char* name) {
+        return NumberOf(store->value(QString::fromLatin1(name)));
+    };
+    owner_->move(number(settings::kLeft), number(settings::kTop));
+    owner_->resize(number(settings::kWidth), number(settings::kHeight));
 }
 
 void SettingsStore::SavePlacement() {
     if (!placementEnabled_ || !owner_)
         return;
-    // The normal rectangle, whatever the window's state.
-    const QRect normal = owner_->isMaximized() || owner_->isMinimized() ? owner_->normalGeometry()
-                                                                        : owner_->frameGeometry();
-    Section& section = Sections()[section_];
-    section.numbers[settings::kLeft] = normal.left();
-    section.numbers[settings::kTop] = normal.top();
-    section.numbers[settings::kWidth] = normal.width();
-    section.numbers[settings::kHeight] = normal.height();
-    section.numbers[settings::kShow] = owner_->isVisible() ? 1 : 0;
+    const bool restored =
+        !owner_->isMaximized() && !owner_->isMinimized() && !owner_->isFullScreen();
+    // A frameless window's position and size are those of its outer bounds.
+    const QRect normal = restored ? QRect(owner_->pos(), owner_->size()) : owner_->normalGeometry();
+    const auto store = OpenSection(section_);
+    store->setValue(QString::fromLatin1(settings::kLeft), normal.left());
+    store->setValue(QString::fromLatin1(settings::kTop), normal.top());
+    store->setValue(QString::fromLatin1(settings::kWidth), normal.width());
+    store->setValue(QString::fromLatin1(settings::kHeight), normal.height());
+    store->setValue(QString::fromLatin1(settings::kShow), owner_->isVisible() ? 1 : 0);
+    store->sync();
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view text) {
-    Sections()[section_].texts[std::string(name)] = std::string(text);
+    const auto store = OpenSection(section_);
+    store->setValue(Name(name), QString::fromUtf8(text.data(), qsizetype(text.size())));
+    store->sync();
 }
 
 std::string SettingsStore::ReadString(std::string_view name) const {
-    const auto section = Sections().find(section_);
-    if (section == Sections().end())
-        return {};
-    const auto found = section->second.texts.find(name);
-    return found == section->second.texts.end() ? std::string() : found->second;
+    return TextOf(OpenSection(section_)->value(Name(name)));
 }
 
 void SettingsStore::WriteList(std::string_view name, const StringList& list) {
-    auto& items = Sections()[section_].lists[std::string(name)];
+    const auto store = OpenSection(section_, name);
     for (int index = 0; index < list.Count(); ++index)
-        items[index] = list.Item(index);
+        store->setValue(QString::number(index), QString::fromStdString(list.Item(index)));
+    store->sync();
 }
 
 std::optional<StringList> SettingsStore::ReadList(std::string_view name) const {
-    const auto section = Sections().find(section_);
-    if (section == Sections().end())
-        return std::nullopt;
-    const auto found = section->second.lists.find(name);
-    if (found == section->second.lists.end())
-        return std::nullopt;
+    const auto store = OpenSection(section_, name);
     StringList list;
     for (int index = 0; index < kListReadLimit; ++index) {
-        const auto item = found->second.find(index);
-        if (item == found->second.end() || item->second.empty())
+        const std::string item = TextOf(store->value(QString::number(index)));
+        if (item.empty())
             break;
-        list.Add(item->second);
+        list.Add(item);
     }
     if (list.Count() == 0)
         return std::nullopt;
     return list;
 }
 
+QString SettingsStore::Location() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%2")
+        .arg(QString::fromLatin1(settings::kOrganisation), ProgramKey());
+#else
+    return QStringLiteral("%1/%2/%3.ini")
+        .arg(ConfigurationFolder(), QString::fromLatin1(settings::kOrganisation), ProgramKey());
+#endif
+}
+
 void SettingsStore::ForgetAll() {
-    Sections().clear();
+#ifdef Q_OS_WIN
+    const auto store = OpenStore();
+    store->clear();
+    store->sync();
+#else
+    QFile::remove(Location());
+#endif
 }
 
 std::unique_ptr<SettingsStore> CreateSettingsStore(QWidget* owner) {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A window's settings: text values, lists of texts and the window's placement, kept per section.
-// This store keeps them in memory for the run of the program only.
+// A window's settings: text values, lists of texts and the window's placement, kept per section
+// in the user's own store (Vantrelsoft / program name / section). Nothing is cached: every read
+// and write goes to the store at once, so two running copies see each other's last writes. A
+// store that cannot be read or written gives empty values and takes nothing, without a word.
 #pragma once
 
 #include "toolkit/stringlist.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -26,18 +29,26 @@ public:
     void SetSectionName(std::string name) { section_ = std::move(name); }
     const std::string& SectionName() const { return section_; }
 
+    // Left, Top, Width and Height of the section, a missing one applied as 0; nothing at all
+    // when the section does not exist (the owner keeps the place its constructor gave it).
     void RestorePlacement();
+    // The owner's normal (restored) place and size whatever its state, and whether it shows.
     void SavePlacement();
 
     void WriteString(std::string_view name, std::string_view text);
-    // Empty when the value is missing.
+    // Empty when the value is missing or not a text value.
     std::string ReadString(std::string_view name) const;
     // Writes items 0..n-1; items with higher numbers already stored stay.
     void WriteList(std::string_view name, const StringList& list);
     // Items from 0 up to the first empty or missing one, at most kListReadLimit; none: no list.
     std::optional<StringList> ReadList(std::string_view name) const;
 
-    // Forgets every stored value of every section (tests start from a first run).
+    // Where the running program's settings are kept: the INI file (the user's configuration
+    // folder, $XDG_CONFIG_HOME or else ~/.config, then Vantrelsoft/<program>.ini) or, on
+    // Windows, the registry key HKEY_CURRENT_USER\Software\Vantrelsoft\<program>.
+    static QString Location();
+    // Forgets every stored value of every section of the running program (tests start from a
+    // first run; they run with a configuration folder of their own).
     static void ForgetAll();
 
 private:
