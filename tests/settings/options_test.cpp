@@ -56,6 +56,17 @@ TEST_F(OptionsTest, AFirstRunKeepsTheBuiltInOptionsAndThePlaceOfTheWindow) {
     EXPECT_EQ(window->status->PartText(1), "");
 }
 
+TEST_F(OptionsTest, AStoreThatCannotBeReadLeavesTheBuiltInOptions) {
+    QDir().mkpath(SettingsStore::Location()); // a folder where the file should be
+    Start();
+    EXPECT_EQ(window->pos(), QPoint(195, 151));
+    EXPECT_EQ(window->depth, 50);
+    EXPECT_EQ(window->lookup, 2000);
+    SaveOptions(*window);
+    window.reset();
+    EXPECT_TRUE(QFileInfo(SettingsStore::Location()).isDir());
+}
+
 TEST_F(OptionsTest, ThePlacementIsSavedOnCloseAndRestoredOnTheNextStart) {
     Start();
     window->move(120, 90);

@@ -173,6 +173,19 @@ TEST_F(SettingsStoreTest, AStoreThatCannotBeReadOrWrittenIsSilentlyEmpty) {
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+TEST_F(SettingsStoreTest, AStoreInTheWayOfAFolderIsSilentlyEmptyAndTakesNothing) {
+    QDir().mkpath(SettingsStore::Location());
+    owner.setGeometry(40, 50, 300, 200);
+    store.RestorePlacement();
+    EXPECT_EQ(owner.geometry(), QRect(40, 50, 300, 200));
+    store.WriteString("IColor", "255");
+    store.WriteList("Left_List", Items({"a"}));
+    store.SavePlacement();
+    EXPECT_EQ(store.ReadString("IColor"), "");
+    EXPECT_FALSE(store.ReadList("Left_List").has_value());
+    EXPECT_TRUE(QFileInfo(SettingsStore::Location()).isDir());
+}
+
 TEST_F(SettingsStoreTest, ForgetAllStartsAFirstRun) {
     store.WriteString("IColor", "255");
     SettingsStore::ForgetAll();
