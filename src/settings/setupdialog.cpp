@@ -54,6 +54,24 @@ constexpr std::array<ColourRow, kColourRoles> kColourRows = {{
 constexpr int kSwatchLeft = 213;
 constexpr int kSelectLeft = 253;
 
+// The labels below the colour rows: the depth row, the lookup row and the warning.
+struct TextRow {
+    const char* text;
+    int left;
+    int top;
+};
+
+constexpr std::array<TextRow, 4> kTextRows = {{
+    {"Depth of Analisys (0-100)", 21, 253},
+    {"(100-*)", 149, 293},
+    {"(be carefull, these options can dramatically", 21, 325},
+    {"deteriorate the program performance)", 25, 354},
+}};
+// The two fields and the OK button: left, top, width.
+constexpr QRect kDepthField(350, 253, 54, kControlHeight);
+constexpr QRect kLookupField(349, 293, 55, kControlHeight);
+constexpr QRect kOkButton(255, 394, 152, kControlHeight);
+
 QMargins FrameRoom() {
     return FrameMargins(RoundedFrame::kAttachRadius, RoundedFrame::kCaptionHeight, true);
 }
@@ -100,18 +118,17 @@ void SetupDialog::BuildControls() {
         swatch->setGeometry(kSwatchLeft, place.top, kSwatchWidth, kControlHeight);
         SetBackgroundColour(swatch, SystemColour(kButtonFaceColour));
         swatches_[row] = swatch;
-        selects_[row] = AddButton("Select", kSelectLeft, place.top, kSelectWidth);
+        selects_[row] =
+            AddButton("Select", QRect(kSelectLeft, place.top, kSelectWidth, kControlHeight));
         connect(selects_[row], &QPushButton::clicked, this,
                 [this, role = ColourRole(row)] { ChooseColour(role); });
     }
-    AddLabel("Depth of Analisys (0-100)", 21, 253);
-    AddLabel("(100-*)", 149, 293);
-    AddLabel("(be carefull, these options can dramatically", 21, 325);
-    AddLabel("deteriorate the program performance)", 25, 354);
-    depth_ = AddField(350, 253, 54);
+    for (const TextRow& row : kTextRows)
+        AddLabel(row.text, row.left, row.top);
+    depth_ = AddField(kDepthField);
     depth_->installEventFilter(this);
-    lookup_ = AddField(349, 293, 55);
-    ok_ = AddButton("OK", 255, 394, 152);
+    lookup_ = AddField(kLookupField);
+    ok_ = AddButton("OK", kOkButton);
     connect(ok_, &QPushButton::clicked, this, [this] { done(1); });
 }
 
@@ -122,21 +139,21 @@ void SetupDialog::AddLabel(const char* text, int left, int top) {
     label->adjustSize();
 }
 
-QPushButton* SetupDialog::AddButton(const char* text, int left, int top, int width) {
+QPushButton* SetupDialog::AddButton(const char* text, const QRect& place) {
     auto* button = new QPushButton(QString::fromLatin1(text), panel_);
     // Enter must not close the dialog past the depth check.
     button->setAutoDefault(false);
-    button->setGeometry(left, top, width, kControlHeight);
+    button->setGeometry(place);
     return button;
 }
 
-QLineEdit* SetupDialog::AddField(int left, int top, int width) {
+QLineEdit* SetupDialog::AddField(const QRect& place) {
     auto* field = new QLineEdit(panel_);
     field->setAlignment(Qt::AlignRight);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, SystemColour(kWindowColour));
     field->setPalette(palette);
-    field->setGeometry(left, top, width, kControlHeight);
+    field->setGeometry(place);
     return field;
 }
 

@@ -58,8 +58,8 @@ protected:
 private:
     void BuildControls();
     void AddLabel(const char* text, int left, int top);
-    QPushButton* AddButton(const char* text, int left, int top, int width);
-    QLineEdit* AddField(int left, int top, int width);
+    QPushButton* AddButton(const char* text, const QRect& place);
+    QLineEdit* AddField(const QRect& place);
     void ChooseColour(ColourRole role);
     void CheckDepth();
 
