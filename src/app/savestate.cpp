@@ -1,10 +1,92 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Leaving a file pair: the save-state step.
+// Leaving a file pair: the options, the pair's record and the recent lists are saved, and each
+// side edited since the comparison is written back without the comparison's filler lines once
+// the user agrees. A write replaces the file only when complete; a failure is told to the user.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "settings/pairkey.h"
+#include "settings/settingnames.h"
+#include "toolkit/fields.h"
+#include "toolkit/questionbox.h"
+#include "toolkit/textpane.h"
+#include "windows/roundedframe.h"
+
+#include <QComboBox>
+#include <QScrollBar>
 
 namespace tandem {
 
-void SaveState(MainWindow&) {}
+namespace {
+
+// The pair's options are kept under the pair key with these endings.
+const char* const kPairDepthSuffix = "_DP";
+const char* const kPairLookupSuffix = "_DA";
+// The frame radius of the program's message boxes.
+constexpr int kMessageRadius = 10;
+
+void SaveRecentList(MainWindow& window, QComboBox* recent, const char* name) {
+    if (recent->count() == 0)
+        return;
+    StringList items;
+    for (int entry = 0; entry < recent->count(); ++entry)
+        items.Add(recent->itemText(entry).toStdString());
+    window.settings->WriteList(name, items);
+}
+
+void SavePairRecord(MainWindow& window) {
+    SettingsStore& store = *window.settings;
+    store.WriteString(settings::kLeftFile, window.leftFileName.toStdString());
+    store.WriteString(settings::kRightFile, window.rightFileName.toStdString());
+    const std::string key = PairKey(window.leftFileName, window.rightFileName);
+    const std::string record = NumberToText(window.leftPane->verticalScrollBar()->value()) + "," +
+                               NumberToText(window.leftPane->horizontalScrollBar()->value()) + "," +
+                               NumberToText(window.currentDifference);
+    store.WriteString(key, record);
+    store.WriteString(key + kPairDepthSuffix, NumberToText(window.depth));
+    store.WriteString(key + kPairLookupSuffix, NumberToText(window.lookup));
+    SaveRecentList(window, window.leftRecent, settings::kLeftList);
+    SaveRecentList(window, window.rightRecent, settings::kRightList);
+}
+
+void SaveSide(MainWindow& window, TextPane& pane, const QString& path) {
+    StripFillerLines(window, pane);
+    QString reason;
+    if (!pane.WriteFile(path, &reason))
+        TellUser(QStringLiteral("The file %1 could not be saved: %2. It was left as it was.")
+                     .arg(path, reason));
+}
+
+} // namespace
+
+void StripFillerLines(MainWindow& window, TextPane& pane) {
+    FillerRows& fillers = &pane == window.leftPane ? window.leftFillers : window.rightFillers;
+    for (const auto& [first, last] : fillers.RunsFromBottom())
+        pane.DeleteLines(first, last);
+    fillers.Clear();
+}
+
+void SaveState(MainWindow& window) {
+    SaveOptions(window);
+    if (!window.alignedText)
+        return;
+    SavePairRecord(window);
+    if (!window.leftModified && !window.rightModified)
+        return;
+    if (!AskYesNo(QStringLiteral("Save changes ?")))
+        return;
+    if (window.leftModified)
+        SaveSide(window, *window.leftPane, window.leftFileName);
+    if (window.rightModified)
+        SaveSide(window, *window.rightPane, window.rightFileName);
+}
+
+void TellUser(const QString& message) {
+    const auto customise = [](QuestionBox& box) {
+        box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        SetFrameRadius(AttachRoundedFrame(&box), kMessageRadius);
+    };
+    QuestionBox::Ask(message, QString(), customise, Program().main);
+}
 
 } // namespace tandem

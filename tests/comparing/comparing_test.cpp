@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/programrefs.h"
+#include "comparingfixture.h"
+#include "toolkit/fields.h"
+#include "toolkit/imageshow.h"
+#include "toolkit/shadowlabel.h"
+#include "windows/progresswindow.h"
+
+#include <QComboBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace tandem {
+namespace {
+
+TEST_F(ComparingTest, StartUpShowsTheCommandLinePairAlignedAndColoured) {
+    Start({Write("one/a.txt", "a\nx\n"), Write("two/b.txt", "a\nb\nc\nx\n")});
+    EXPECT_TRUE(questions.empty()); // different names, but start-up asks nothing
+    EXPECT_TRUE(window->alignedText);
+    EXPECT_EQ(window->leftPane->WholeText(), "a\n\n\nx");
+    EXPECT_EQ(window->rightPane->WholeText(), "a\nb\nc\nx");
+    EXPECT_EQ(Blocks(), std::vector<std::string>{"1,2,r"});
+    EXPECT_TRUE(window->leftCaption->text().endsWith("one/a.txt"));
+    EXPECT_EQ(window->leftRecent->count(), 1);
+    EXPECT_EQ(Program().progress, nullptr);
+    EXPECT_TRUE(window->toolbar->isEnabled());
+
+    Paint();
+    const CharFormat filler = FormatOfRow(window->leftPane, 1);
+    EXPECT_EQ(filler.background, window->insertColour);
+    EXPECT_EQ(filler.text, QColor(Qt::white));
+    EXPECT_EQ(FormatOfRow(window->rightPane, 2).background, window->differenceColour1);
+    EXPECT_TRUE(FormatOfRow(window->rightPane, 3).autoBackground);
+    EXPECT_EQ(window->leftMarks->Count(), 0); // all on screen, all used
+}
+
+TEST_F(ComparingTest, AChangedLineShowsItsChangedBytesInTheirOwnColour) {
+    Start({Write("a.txt", "x = 1;\n"), Write("b.txt", "x = 2;\n")});
+    Paint();
+    EXPECT_EQ(FormatOfRow(window->leftPane, 0).background, window->differenceColour3);
+    window->leftPane->SetSelectionLength(4, 0);
+    EXPECT_EQ(window->leftPane->SelectionFormat().background, window->differenceColour2);
+}
+
+TEST_F(ComparingTest, ThePairAndItsCurrentDifferenceComeBackAtTheNextStart) {
+    StartFarApart();
+    const QString left = window->leftFileName;
+    FirstDifference(*window);
+    NextDifference(*window);
+    NextDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 3");
+    Start({});
+    EXPECT_EQ(window->leftFileName, left);
+    EXPECT_EQ(window->currentDifference, 2);
+    EXPECT_EQ(Status(4), "Pos: 3");
+    EXPECT_TRUE(window->leftMarker->isVisible());
+    EXPECT_GT(window->leftPane->FirstVisibleLine(), 200); // block 2 at row 250 in view
+    EXPECT_EQ(window->leftRecent->count(), 1);
+}
+
+TEST_F(ComparingTest, NavigationStopsAtBothEndsWithoutWrapping) {
+    StartFarApart();
+    ASSERT_EQ(Blocks().size(), 3u);
+    FirstDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 1");
+    const int top = window->leftPane->FirstVisibleLine();
+    PreviousDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 1");
+    EXPECT_EQ(window->leftPane->FirstVisibleLine(), top);
+    NextDifference(*window);
+    NextDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 3");
+    const int lastTop = window->leftPane->FirstVisibleLine();
+    EXPECT_EQ(window->rightPane->FirstVisibleLine(), lastTop);
+    NextDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 3");
+    EXPECT_EQ(window->currentDifference, 2);
+    EXPECT_EQ(window->leftPane->FirstVisibleLine(), lastTop);
+    FirstDifference(*window);
+    LastDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 3");
+    EXPECT_EQ(window->leftPane->FirstVisibleLine(), lastTop);
+}
+
+TEST_F(ComparingTest, NavigationOnAnEmptyListLeavesTheIndexOutside) {
+    Start({Write("a.txt", "same\n"), Write("b.txt", "same\n")});
+    ASSERT_TRUE(Blocks().empty());
+    FirstDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 1");
+    NextDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 0");
+    EXPECT_EQ(window->currentDifference, -1);
+    PreviousDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 1");
+    LastDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 0");
+}
+
+TEST_F(ComparingTest, DifferentNamesAreAskedAboutAndNoLeavesThemUncompared) {
+    Start({Write("a.txt", "one\n"), Write("b.txt", "two\nthree\n")});
+    ASSERT_TRUE(questions.empty());
+    Recompare(*window);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "The names of the files are different. Compare anyway ?");
+    EXPECT_FALSE(window->alignedText);
+    EXPECT_TRUE(Blocks().empty());
+    EXPECT_EQ(window->leftPane->WholeText(), "one"); // as read from disk
+    answers = {1};
+    Recompare(*window);
+    EXPECT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(window->alignedText);
+    EXPECT_EQ(window->leftPane->LineCount(), 2);
+}
+
+TEST_F(ComparingTest, TheSameBareNameInOtherLetterCaseComparesWithoutAQuestion) {
+    Start({Write("one/Readme.txt", "one\n"), Write("two/README.TXT", "two\n")});
+    Recompare(*window);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(window->alignedText);
+}
+
+TEST_F(ComparingTest, BareNamesAreTheEndOfThePathAtMost64Characters) {
+    EXPECT_EQ(BareName("/home/anna/notes.txt"), "notes.txt");
+    EXPECT_EQ(BareName("C:\\a\\Readme.txt"), "Readme.txt");
+    EXPECT_EQ(BareName("C:Readme.txt"), "Readme.txt");
+    EXPECT_TRUE(SameBareName("C:\\a\\Readme.txt", "/b/README.TXT"));
+    EXPECT_FALSE(SameBareName("a/\u00e9t\u00e9.txt", "b/\u00c9T\u00c9.TXT")); // only a..z fold
+    const QString shared(64, QLatin1Char('n'));
+    EXPECT_TRUE(SameBareName("a/" + shared + "1.txt", "b/" + shared + "2.txt"));
+}
+
+TEST_F(ComparingTest, RecentFileBoxesIgnoreLetterCaseAndPickingALeftFileFindsItsPartner) {
+    StartFarApart("far/left.txt", "far/right.txt");
+    const QString left = window->leftFileName;
+    const QString right = window->rightFileName;
+    Start({Write("near/other.txt", "x\n"), Write("near/else.txt", "y\n")});
+    answers = {1};
+    Recompare(*window); // stores the pair and the lists
+    Start({});
+    EXPECT_EQ(window->leftRecent->count(), 2);
+    window->leftRecent->setEditText(left.toUpper()); // typed: loaded, and not listed twice
+    EXPECT_EQ(window->leftFileName, left.toUpper());
+    EXPECT_EQ(window->leftRecent->count(), 2);
+    answers = {1}; // the partner's name differs
+    window->leftRecent->setCurrentIndex(window->leftRecent->findText(left));
+    // The far pair has a record, so its right file is loaded and the pair compared.
+    EXPECT_EQ(window->leftFileName, left);
+    EXPECT_EQ(window->rightFileName, right);
+    EXPECT_TRUE(window->alignedText);
+    EXPECT_EQ(Blocks().size(), 3u);
+}
+
+TEST_F(ComparingTest, EscapeStopsTheRunWhichShowsWhatItHasAligned) {
+    Start({Write("long/a.txt", "x\n"), Write("long2/a.txt", "y\n")});
+    QByteArray left;
+    QByteArray right;
+    for (int line = 0; line < 2000; ++line) {
+        left += "left " + QByteArray::number(line) + " alpha\n";
+        right += "right " + QByteArray::number(line) + " omega omega\n";
+    }
+    Write("long/a.txt", left);
+    Write("long2/a.txt", right);
+    bool barShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* progress = qobject_cast<ProgressWindow*>(Program().progress.data());
+        ASSERT_NE(progress, nullptr);
+        barShown = progress->isVisible();
+        EXPECT_FALSE(window->toolbar->isEnabled());
+        QTest::keyClick(progress, Qt::Key_Escape);
+    });
+    Recompare(*window);
+    EXPECT_TRUE(barShown);
+    EXPECT_EQ(Program().progress, nullptr);
+    EXPECT_TRUE(window->toolbar->isEnabled());
+    EXPECT_TRUE(window->alignedText);
+    EXPECT_EQ(window->leftPane->LineCount(), window->rightPane->LineCount());
+    EXPECT_GE(window->leftPane->LineCount(), 2000);
+    // Rows after the point where Escape arrived carry no record.
+    ASSERT_FALSE(Blocks().empty());
+    EXPECT_LT(TextToNumber(Field(Blocks().back(), ',', 2)), 100);
+}
+
+TEST_F(ComparingTest, ClosingTheWindowDuringARunAbandonsItWithoutTouchingThePanes) {
+    Start({Write("long/a.txt", "x\n"), Write("long2/a.txt", "y\n")});
+    QByteArray left;
+    QByteArray right;
+    for (int line = 0; line < 2000; ++line) {
+        left += "left " + QByteArray::number(line) + " alpha\n";
+        right += "right " + QByteArray::number(line) + "\n";
+    }
+    right += "one more\n";
+    Write("long/a.txt", left);
+    Write("long2/a.txt", right);
+    QTimer::singleShot(0, [&] { window->close(); });
+    Recompare(*window);
+    EXPECT_EQ(Program().progress, nullptr);
+    EXPECT_EQ(window->blocks, nullptr);
+    EXPECT_FALSE(window->alignedText);
+    EXPECT_EQ(window->leftPane->LineCount(), 2000); // as read, not filled up
+    EXPECT_EQ(window->rightPane->LineCount(), 2001);
+    window.reset(); // the last save-state step finds no comparison to record
+    EXPECT_TRUE(questions.empty());
+}
+
+} // namespace
+} // namespace tandem

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A main window started on files of a temporary folder, with settings of its own and every
+// question answered by the test.
+#pragma once
+
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "toolkit/questionbox.h"
+#include "toolkit/statusline.h"
+#include "toolkit/textpane.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace tandem {
+
+class ComparingTest : public ::testing::Test {
+protected:
+    ComparingTest() : previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
+        SettingsStore::ForgetAll();
+        QuestionBox::SetAnswerHook([this](QuestionBox& box) {
+            questions.push_back(box.TextField()->toPlainText());
+            if (answers.empty())
+                return 2;
+            const int answer = answers.front();
+            answers.erase(answers.begin());
+            return answer;
+        });
+    }
+    ~ComparingTest() override {
+        window.reset();
+        QuestionBox::SetAnswerHook({});
+        SettingsStore::ForgetAll();
+        qputenv("XDG_CONFIG_HOME", previousConfig_);
+    }
+
+    QString Write(const QString& name, const QByteArray& bytes) {
+        const QString path = files_.filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+    // The command line skips arguments that start with "/", so the files are named relative to
+    // the current folder there.
+    void Start(const QStringList& files) {
+        window.reset();
+        QStringList arguments{"tandemview"};
+        for (const QString& file : files)
+            arguments << QDir::current().relativeFilePath(file);
+        window = BuildMainWindow(arguments);
+    }
+    // What the user sees once the panes have painted.
+    void Paint() {
+        window->leftPane->viewport()->repaint();
+        window->rightPane->viewport()->repaint();
+    }
+    static CharFormat FormatOfRow(TextPane* pane, int row) {
+        pane->SetSelectionLength(pane->LineStart(row), 0);
+        return pane->SelectionFormat();
+    }
+    QString Status(int part) const { return window->status->PartText(part); }
+    std::vector<std::string> Blocks() const { return window->blocks->Items(); }
+    // Files whose differences lie far apart: blocks at rows 50, 150 and 250.
+    void StartFarApart(const QString& leftName = "far/left.txt",
+                       const QString& rightName = "far/right.txt") {
+        QByteArray left;
+        QByteArray right;
+        for (int line = 0; line < 300; ++line) {
+            const QByteArray text = "common line " + QByteArray::number(line) + "\n";
+            left += text;
+            right += line % 100 == 50 ? "changed " + text : text;
+        }
+        Start({Write(leftName, left), Write(rightName, right)});
+    }
+
+    std::unique_ptr<MainWindow> window;
+    std::vector<int> answers; // 1 Yes (or OK), 2 No; No once they run out
+    std::vector<QString> questions;
+
+private:
+    QTemporaryDir config_;
+    QTemporaryDir filesDir_;
+    QDir files_{filesDir_.path()};
+    QByteArray previousConfig_;
+};
+
+} // namespace tandem
