@@ -3,12 +3,25 @@
 
 namespace tandem {
 
+namespace {
+
+// Switches begin with "-", and on Windows also with "/". Elsewhere "/" begins every absolute
+// path, which must stay a file name.
+bool IsSwitch(const QString& argument) {
+#ifdef Q_OS_WIN
+    if (argument.startsWith(QLatin1Char('/')))
+        return true;
+#endif
+    return argument.startsWith(QLatin1Char('-'));
+}
+
+} // namespace
+
 CommandLineFiles FilesFromArguments(const QStringList& arguments) {
     CommandLineFiles files;
     for (qsizetype index = 1; index < arguments.size(); ++index) {
         const QString& argument = arguments[index];
-        if (argument.isEmpty() || argument.startsWith(QLatin1Char('/')) ||
-            argument.startsWith(QLatin1Char('-')))
+        if (argument.isEmpty() || IsSwitch(argument))
             continue;
         if (files.left)
             files.right = argument;

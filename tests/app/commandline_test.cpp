@@ -31,7 +31,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ArgumentsCase{"Nothing", {"tandemview"}, std::nullopt, std::nullopt},
         ArgumentsCase{
-            "SwitchesSkipped", {"tandemview", "/x", "-y", "a.txt"}, "a.txt", std::nullopt},
+            "SwitchesSkipped", {"tandemview", "-x", "--y", "a.txt"}, "a.txt", std::nullopt},
+#ifdef Q_OS_WIN
+        ArgumentsCase{"SlashSwitchesSkipped", {"tandemview", "/x", "a.txt"}, "a.txt", std::nullopt},
+#else
+        // An absolute path is a file name, not a switch.
+        ArgumentsCase{
+            "AbsolutePathsAreFiles", {"tandemview", "/tmp/a", "/tmp/b"}, "/tmp/a", "/tmp/b"},
+#endif
         ArgumentsCase{
             "LastFurtherOneWins", {"tandemview", "a.txt", "b.txt", "c.txt"}, "a.txt", "c.txt"},
         ArgumentsCase{"EmptySkipped", {"tandemview", "", "a.txt", "", "b.txt"}, "a.txt", "b.txt"},
