@@ -69,6 +69,10 @@ void InitMainWindow(MainWindow& window, const QStringList& arguments) {
     Program().setup = nullptr;
     ArrangePanes(window);
     QApplication::processEvents();
+    // A window closed during the first comparison went before the event loop started, which
+    // would then wait for a window that is no longer there.
+    if (!window.isVisible())
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 } // namespace tandem
