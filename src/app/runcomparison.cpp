@@ -20,26 +20,25 @@ namespace tandem {
 
 namespace {
 
-// One side's text as the run reads it; the engine's rows are views into it.
-struct SideText {
-    std::string bytes;
+// One side's lines as views straight into the pane's own text, so the run holds no copy of the
+// files. The pane's text stays put while the run goes on: nothing edits it meanwhile (the
+// toolbar is disabled, the recent-file boxes wait for the run, and no colour is applied).
+std::vector<std::string_view> PaneLines(const TextPane& pane) {
+    const auto address = pane.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER);
+    const std::string_view text(reinterpret_cast<const char*>(address),
+                                static_cast<size_t>(pane.TextLength()));
     std::vector<std::string_view> lines;
-};
-
-SideText ReadPane(const TextPane& pane) {
-    SideText side{pane.WholeText(), {}};
     // An empty pane holds no line at all, unless its file was a single line end.
-    if (side.bytes.empty() && !pane.Format().endsWithLineEnd)
-        return side;
-    const std::string_view text = side.bytes;
+    if (text.empty() && !pane.Format().endsWithLineEnd)
+        return lines;
     size_t start = 0;
     for (size_t end = text.find('\n'); end != std::string_view::npos;
          end = text.find('\n', start)) {
-        side.lines.push_back(text.substr(start, end - start));
+        lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    side.lines.push_back(text.substr(start));
-    return side;
+    lines.push_back(text.substr(start));
+    return lines;
 }
 
 // Moves the progress bar from the engine's row reports and hears Escape and the window's end.
@@ -99,12 +98,11 @@ std::string JoinRows(const std::vector<std::string_view>& rows) {
     return text;
 }
 
-// Puts the aligned rows into the pane with the panes' standard format. The side's own text is
-// released as soon as the rows are joined, so the peak holds one copy less.
-void SetPaneText(TextPane& pane, std::vector<std::string_view>& rows, SideText& side) {
+// Puts the aligned rows into the pane with the panes' standard format. The rows are views into
+// this pane's old text, so they are joined before it is replaced.
+void SetPaneText(TextPane& pane, std::vector<std::string_view>& rows) {
     std::string text = JoinRows(rows);
     rows = {};
-    side = {};
     pane.SuspendPainting();
     pane.SetWholeText(text);
     text = {};
@@ -114,11 +112,11 @@ void SetPaneText(TextPane& pane, std::vector<std::string_view>& rows, SideText& 
     pane.ResumePainting();
 }
 
-void Publish(MainWindow& window, ComparisonResult& result, SideText& left, SideText& right) {
+void Publish(MainWindow& window, ComparisonResult& result) {
     window.leftFillers.Assign(result.left);
     window.rightFillers.Assign(result.right);
-    SetPaneText(*window.leftPane, result.left, left);
-    SetPaneText(*window.rightPane, result.right, right);
+    SetPaneText(*window.leftPane, result.left);
+    SetPaneText(*window.rightPane, result.right);
     *window.leftMarks = std::move(result.leftMarks);
     *window.rightMarks = std::move(result.rightMarks);
     *window.blocks = std::move(result.blocks);
@@ -134,22 +132,21 @@ void RunComparison(MainWindow& window) {
     window.leftMarks->Clear();
     window.rightMarks->Clear();
     window.blocks->Clear();
-    SideText left = ReadPane(*window.leftPane);
-    SideText right = ReadPane(*window.rightPane);
-    const bool bothHaveLines = !left.lines.empty() && !right.lines.empty();
+    std::vector<std::string_view> left = PaneLines(*window.leftPane);
+    std::vector<std::string_view> right = PaneLines(*window.rightPane);
+    const bool bothHaveLines = !left.empty() && !right.empty();
 
     auto* progress = new ProgressWindow();
     Program().progress = progress;
     if (bothHaveLines)
         progress->ShowInFront();
     ProgressFeed feed(progress);
-    ComparisonResult result =
-        Compare(std::move(left.lines), std::move(right.lines), OptionsOf(window), &feed);
+    ComparisonResult result = Compare(std::move(left), std::move(right), OptionsOf(window), &feed);
     // The window is going away: it no longer wants the result, nor anything else from the run.
     if (result.ending == RunEnding::Abandoned)
         return;
 
-    Publish(window, result, left, right);
+    Publish(window, result);
     window.busy = false;
     progress->Finish();
     delete progress;
