@@ -7,6 +7,7 @@
 #include "windows/progresswindow.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -118,6 +119,40 @@ TEST_F(ComparingTest, TheSameBareNameInOtherLetterCaseComparesWithoutAQuestion) 
     Recompare(*window);
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(window->alignedText);
+}
+
+TEST_F(ComparingTest, NoQuestionWhileTheSetupDialogIsOpen) {
+    Start({Write("a.txt", "one\n"), Write("b.txt", "two\n")});
+    QObject setupDialog;
+    Program().setup = &setupDialog;
+    Recompare(*window);
+    Program().setup = nullptr;
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(window->alignedText);
+}
+
+TEST_F(ComparingTest, OpeningAFileOfTheSameNameComparesAtOnceAnOtherNameWaits) {
+    Start({Write("one/notes.txt", "a\nb\n"), Write("two/notes.txt", "a\nb\n")});
+    const auto choose = [this](const QString& path) {
+        QTimer::singleShot(0, [this, path] {
+            window->openDialog->selectFile(path);
+            static_cast<QDialog*>(window->openDialog)->accept();
+        });
+    };
+    choose(Write("three/NOTES.TXT", "a\nx\nb\n"));
+    OpenRightFile(*window);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_TRUE(window->alignedText);
+    EXPECT_EQ(window->leftPane->WholeText(), "a\n\nb");
+    EXPECT_EQ(window->rightRecent->count(), 2);
+
+    choose(Write("four/other.txt", "z\n"));
+    OpenLeftFile(*window);
+    EXPECT_TRUE(questions.empty());
+    EXPECT_FALSE(window->alignedText);
+    EXPECT_EQ(window->leftPane->WholeText(), "z");        // as read
+    EXPECT_EQ(window->rightPane->WholeText(), "a\nx\nb"); // the last comparison's text
+    EXPECT_TRUE(Blocks().empty());
 }
 
 TEST_F(ComparingTest, BareNamesAreTheEndOfThePathAtMost64Characters) {
