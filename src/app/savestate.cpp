@@ -39,8 +39,9 @@ void SavePairRecord(MainWindow& window) {
     store.WriteString(settings::kLeftFile, window.leftFileName.toStdString());
     store.WriteString(settings::kRightFile, window.rightFileName.toStdString());
     const std::string key = PairKey(window.leftFileName, window.rightFileName);
-    const std::string record = NumberToText(window.leftPane->verticalScrollBar()->value()) + "," +
-                               NumberToText(window.leftPane->horizontalScrollBar()->value()) + "," +
+    const TextPane& pane = *window.leftPane;
+    const std::string record = NumberToText(pane.verticalScrollBar()->value()) + "," +
+                               NumberToText(pane.horizontalScrollBar()->value()) + "," +
                                NumberToText(window.currentDifference);
     store.WriteString(key, record);
     store.WriteString(key + kPairDepthSuffix, NumberToText(window.depth));

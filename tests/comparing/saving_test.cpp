@@ -85,6 +85,18 @@ TEST_F(SavingTest, AShorterSideCutsTheFileShort) {
     EXPECT_EQ(Read(leftPath), kLeft);
 }
 
+TEST_F(SavingTest, ClosingTheWindowAsksAndSavesToo) {
+    StartPair();
+    CopyToLeft(RowOf(window->rightPane, "new one"), RowOf(window->rightPane, "new two"));
+    window->close();
+    answers = {1};
+    window.reset();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0], "Save changes ?");
+    EXPECT_EQ(Read(leftPath).toStdString(),
+              "head\r\nkeep \xe9t\xe9\r\nnew one\r\nnew two\r\ntail\r\nonly left\r\n");
+}
+
 TEST_F(SavingTest, NoLeavesTheFileAsItWasAndTheEditIsGone) {
     StartPair();
     CopyToLeft(RowOf(window->rightPane, "new one"), RowOf(window->rightPane, "new two"));
