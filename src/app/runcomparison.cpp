@@ -9,11 +9,9 @@
 #include "engine/comparison.h"
 #include "toolkit/colours.h"
 #include "toolkit/textpane.h"
-#include "windows/progressbar.h"
+#include "windows/progressfeed.h"
 #include "windows/progresswindow.h"
 
-#include <QApplication>
-#include <QPointer>
 #include <QToolBar>
 
 namespace tandem {
@@ -40,39 +38,6 @@ std::vector<std::string_view> PaneLines(const TextPane& pane) {
     lines.push_back(text.substr(start));
     return lines;
 }
-
-// Moves the progress bar from the engine's row reports and hears Escape and the window's end.
-class ProgressFeed : public ProgressSink {
-public:
-    explicit ProgressFeed(ProgressWindow* window) : window_(window) {}
-
-    ProgressVerdict ReportProgress(int position, int maximum) override {
-        if (!window_)
-            return ProgressVerdict::Abandon;
-        ProgressBar* bar = window_->Bar();
-        bool changed = false;
-        if (bar->Maximum() != maximum) {
-            bar->SetMaximum(maximum);
-            changed = true;
-        }
-        if (maximum == 0) {
-            bar->SetPosition(position);
-            changed = true;
-        } else if (qint64(position) * 100 / maximum != qint64(bar->Position()) * 100 / maximum) {
-            bar->SetPosition(position);
-            changed = true;
-        }
-        if (changed)
-            QApplication::processEvents();
-        // The close request of the main window takes the progress window away.
-        if (!window_)
-            return ProgressVerdict::Abandon;
-        return window_->Cancelled() ? ProgressVerdict::Cancel : ProgressVerdict::Continue;
-    }
-
-private:
-    QPointer<ProgressWindow> window_;
-};
 
 CompareOptions OptionsOf(const MainWindow& window) {
     CompareOptions options;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/progressbar.h"
+#include "windows/progressfeed.h"
 #include "windows/progresswindow.h"
 
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -107,6 +109,42 @@ TEST(ProgressWindow, TheUserCannotCloseIt) {
     EXPECT_TRUE(window.isVisible());
     window.Finish(); // the comparison run's own close
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST(ProgressFeed, TheBarMovesAndEventsPassOncePerWholePercent) {
+    ProgressWindow window;
+    ProgressFeed feed(&window);
+    int moves = 0;
+    int shown = window.Bar()->Position();
+    for (int row = 0; row < 1000; ++row) {
+        EXPECT_EQ(feed.ReportProgress(row, 999), ProgressVerdict::Continue);
+        if (window.Bar()->Position() != shown) {
+            shown = window.Bar()->Position();
+            ++moves;
+        }
+    }
+    EXPECT_EQ(window.Bar()->Maximum(), 999);
+    EXPECT_EQ(moves, 100);                  // to 1% .. 100%
+    EXPECT_EQ(feed.EventPasses(), 1 + 100); // the range once, then each percent
+}
+
+TEST(ProgressFeed, ASideOfOneLineSetsThePositionDirectly) {
+    ProgressWindow window;
+    ProgressFeed feed(&window);
+    EXPECT_EQ(feed.ReportProgress(0, 0), ProgressVerdict::Continue);
+    EXPECT_EQ(window.Bar()->Minimum(), -1);
+    EXPECT_EQ(window.Bar()->Position(), 0);
+}
+
+TEST(ProgressFeed, EscapeCancelsAndAWindowGoneAbandons) {
+    auto* window = new ProgressWindow();
+    window->ShowInFront();
+    ProgressFeed feed(window);
+    QTimer::singleShot(0, window, [window] { QTest::keyClick(window, Qt::Key_Escape); });
+    EXPECT_EQ(feed.ReportProgress(0, 99), ProgressVerdict::Cancel);
+    QTimer::singleShot(0, [window] { delete window; });
+    EXPECT_EQ(feed.ReportProgress(50, 99), ProgressVerdict::Abandon);
+    EXPECT_EQ(feed.ReportProgress(51, 99), ProgressVerdict::Abandon);
 }
 
 } // namespace
