@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/programrefs.h"
 #include "comparingfixture.h"
+#include "settings/pairkey.h"
 #include "toolkit/fields.h"
 #include "toolkit/imageshow.h"
 #include "toolkit/shadowlabel.h"
@@ -58,6 +59,19 @@ TEST_F(ComparingTest, ThePairAndItsCurrentDifferenceComeBackAtTheNextStart) {
     EXPECT_TRUE(window->leftMarker->isVisible());
     EXPECT_GT(window->leftPane->FirstVisibleLine(), 200); // block 2 at row 250 in view
     EXPECT_EQ(window->leftRecent->count(), 1);
+}
+
+TEST_F(ComparingTest, ThePairsOwnDepthAndLookupAreTakenOverAndShown) {
+    StartFarApart();
+    const std::string key = PairKey(window->leftFileName, window->rightFileName);
+    window->settings->WriteString(key + "_DP", "75");
+    window->settings->WriteString(key + "_DA", "900");
+    window->alignedText = false; // as after Recompare's save-state step
+    LoadAndCompare(*window);
+    EXPECT_EQ(window->depth, 75);
+    EXPECT_EQ(window->lookup, 900);
+    EXPECT_EQ(Status(0), "Depth: 75%");
+    EXPECT_EQ(Status(1), "Lookup: 900 lines");
 }
 
 TEST_F(ComparingTest, NavigationStopsAtBothEndsWithoutWrapping) {
