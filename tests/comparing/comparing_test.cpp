@@ -61,6 +61,21 @@ TEST_F(ComparingTest, ThePairAndItsCurrentDifferenceComeBackAtTheNextStart) {
     EXPECT_EQ(window->leftRecent->count(), 1);
 }
 
+TEST_F(ComparingTest, NothingIsColouredWhileTheBusyMarkerIsSet) {
+    StartFarApart();
+    const int marks = window->leftMarks->Count();
+    ASSERT_GT(marks, 0);
+    QObject busy;
+    Program().progress = &busy;
+    window->leftPane->ScrollLines(140); // row 150 comes into view
+    Paint();
+    EXPECT_EQ(window->leftMarks->Count(), marks);
+    Program().progress = nullptr;
+    Paint();
+    EXPECT_LT(window->leftMarks->Count(), marks);
+    EXPECT_EQ(FormatOfRow(window->leftPane, 150).background, window->differenceColour3);
+}
+
 TEST_F(ComparingTest, ThePairsOwnDepthAndLookupAreTakenOverAndShown) {
     StartFarApart();
     const std::string key = PairKey(window->leftFileName, window->rightFileName);
