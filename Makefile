@@ -33,13 +33,11 @@ build: bootstrap $(BUILD_DIR)/build.ninja
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# The window when there is a display to show it on, else the comparison in the terminal. The
-# window's command line skips arguments that begin with "/", so it gets relative names.
+# The window when there is a display to show it on, else the comparison in the terminal.
 # tandemdiff exits 1 when the files differ, which is not a failure here.
 run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD_DIR)/src/app/tandemview ]; then \
-		$(BUILD_DIR)/src/app/tandemview "$$(realpath -m --relative-to=. "$(LEFT)")" \
-			"$$(realpath -m --relative-to=. "$(RIGHT)")"; \
+		$(BUILD_DIR)/src/app/tandemview "$(LEFT)" "$(RIGHT)"; \
 	else \
 		echo "No display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset): comparing in the terminal."; \
 		$(BUILD_DIR)/src/cli/tandemdiff "$(LEFT)" "$(RIGHT)"; status=$$?; [ $$status -le 1 ]; \

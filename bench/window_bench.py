@@ -44,10 +44,7 @@ def pairs(data):
 
 
 def run(program, arguments, environment):
-    # The window takes file names relative to the current folder: its command line skips
-    # arguments that begin with "/".
-    named = [os.path.relpath(a) if a.startswith("/") else a for a in arguments]
-    output = subprocess.run([program] + named, check=True, capture_output=True, text=True,
+    output = subprocess.run([program] + arguments, check=True, capture_output=True, text=True,
                             env=environment).stdout
     return {key: int(value) for key, value in
             (item.split("=") for item in output.split())}

@@ -50,14 +50,9 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
-    // The command line skips arguments that start with "/", so the files are named relative to
-    // the current folder there.
     void Start(const QStringList& files) {
         window.reset();
-        QStringList arguments{"tandemview"};
-        for (const QString& file : files)
-            arguments << QDir::current().relativeFilePath(file);
-        window = BuildMainWindow(arguments);
+        window = BuildMainWindow(QStringList{"tandemview"} + files);
     }
     // What the user sees once the panes have painted.
     void Paint() {
