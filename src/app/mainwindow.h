@@ -85,6 +85,10 @@ public:
     // takes out exactly those; the block commands keep them in step with their edits.
     FillerRows leftFillers;
     FillerRows rightFillers;
+    // Loading: the side's file exists but could not be read, so its pane does not hold the file
+    // and must never be written over it.
+    bool leftUnreadable = false;
+    bool rightUnreadable = false;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QSignalBlocker>
 
 namespace tandem {
@@ -34,16 +35,17 @@ struct Side {
     ShadowLabel* caption;
     QComboBox* recent;
     FillerRows& fillers;
+    bool& unreadable;
 };
 
 Side LeftSide(MainWindow& window) {
-    return {window.leftPane, window.leftFileName, window.leftCaption, window.leftRecent,
-            window.leftFillers};
+    return {window.leftPane,   window.leftFileName, window.leftCaption,
+            window.leftRecent, window.leftFillers,  window.leftUnreadable};
 }
 
 Side RightSide(MainWindow& window) {
-    return {window.rightPane, window.rightFileName, window.rightCaption, window.rightRecent,
-            window.rightFillers};
+    return {window.rightPane,   window.rightFileName, window.rightCaption,
+            window.rightRecent, window.rightFillers,  window.rightUnreadable};
 }
 
 // Adds the path unless the box holds it already, letter case aside. The program's own changes
@@ -67,9 +69,13 @@ void LoadSideFile(MainWindow& window, Side side, const QString& path) {
     SaveState(window);
     window.alignedText = false;
     side.pane->ScrollVertical(ScrollRequest::Top);
-    // An unreadable file gives an empty pane; its name is taken over all the same.
-    if (!side.pane->LoadFile(path))
+    // An unreadable file gives an empty pane; its name is taken over all the same. A file that
+    // is there but could not be read is remembered, so the empty pane is never saved over it.
+    side.unreadable = false;
+    if (!side.pane->LoadFile(path)) {
         side.pane->SetFileText({});
+        side.unreadable = !path.isEmpty() && QFileInfo::exists(path);
+    }
     side.fillers.Clear();
     if (window.blocks)
         window.blocks->Clear();

@@ -50,7 +50,14 @@ void SavePairRecord(MainWindow& window) {
     SaveRecentList(window, window.rightRecent, settings::kRightList);
 }
 
-void SaveSide(MainWindow& window, TextPane& pane, const QString& path) {
+void SaveSide(MainWindow& window, TextPane& pane, const QString& path, bool unreadable) {
+    if (unreadable) {
+        TellUser(QStringLiteral("The file %1 was not saved: it could not be read when it was "
+                                "opened, so the window does not hold its text. It was left as "
+                                "it was.")
+                     .arg(path));
+        return;
+    }
     StripFillerLines(window, pane);
     QString reason;
     if (!pane.WriteFile(path, &reason))
@@ -77,9 +84,9 @@ void SaveState(MainWindow& window) {
     if (!AskYesNo(QStringLiteral("Save changes ?")))
         return;
     if (window.leftModified)
-        SaveSide(window, *window.leftPane, window.leftFileName);
+        SaveSide(window, *window.leftPane, window.leftFileName, window.leftUnreadable);
     if (window.rightModified)
-        SaveSide(window, *window.rightPane, window.rightFileName);
+        SaveSide(window, *window.rightPane, window.rightFileName, window.rightUnreadable);
 }
 
 void TellUser(const QString& message) {

@@ -121,6 +121,23 @@ TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndTheOtherSideIsStillSaved
     EXPECT_EQ(Read(rightPath), kRight);
 }
 
+// The pane of a file that is there but cannot be read is empty: saving it would wipe the file.
+TEST_F(SavingTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
+    rightPath = Write("two/pair.txt", kRight);
+    leftPath = QFileInfo(rightPath).path() + "/../one/pair.txt";
+    ASSERT_TRUE(QDir().mkpath(leftPath)); // there, but nothing a pane can read
+    Start({leftPath, rightPath});
+    ASSERT_TRUE(window->alignedText);
+    CopyToLeft(0, 1);
+    answers = {1, 1};
+    Recompare(*window);
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(questions[1].contains(leftPath)) << questions[1].toStdString();
+    EXPECT_TRUE(questions[1].contains("could not be read"));
+    EXPECT_TRUE(QFileInfo(leftPath).isDir());
+    EXPECT_EQ(Read(rightPath), kRight);
+}
+
 TEST_F(SavingTest, NothingIsAskedWhenNoSideWasEditedOrNoComparisonIsOnShow) {
     StartPair();
     Recompare(*window);
