@@ -2,7 +2,7 @@
 # configure and build as needed.
 #   make run [LEFT=a RIGHT=b]   compare two files (the example pair by default)
 #   make test [SANITIZE=1]      build and run every test (SANITIZE=1: ASan + UBSan build)
-#   make bench                  engine micro-benchmarks and the timing against GNU diff
+#   make bench                  engine micro-benchmarks, timing against GNU diff, window timing
 
 LEFT ?= examples/left.txt
 RIGHT ?= examples/right.txt
@@ -47,6 +47,7 @@ bench: build
 	python3 bench/compare_with_diff.py $(BUILD_DIR)/src/cli/tandemdiff --generate-only --skip-million
 	TANDEM_BENCH_DATA=bench/out $(BUILD_DIR)/bench/engine_bench
 	python3 bench/compare_with_diff.py $(BUILD_DIR)/src/cli/tandemdiff
+	python3 bench/window_bench.py $(BUILD_DIR)/bench/window_bench --runs 3
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
