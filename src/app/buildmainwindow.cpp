@@ -3,6 +3,7 @@
 // and the wiring of the controls' events to the commands.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "panes/scrollrelay.h"
 #include "settings/settingnames.h"
 #include "toolkit/colours.h"
 #include "toolkit/docklayout.h"
@@ -194,6 +195,7 @@ void WireEvents(MainWindow& window) {
         pane->installEventFilter(&window);
         pane->viewport()->installEventFilter(&window);
         pane->viewport()->setMouseTracking(true);
+        new ScrollRelay(pane);
     }
 }
 

@@ -1,13 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Layout of the panes: each caption row lies over its recent-file box's text field, so the user
-// sees the file's path there and opens the list with the box's button.
+// Layout of the panes: side by side or one above the other, each holder taking half of the main
+// area, each caption row lying over its recent-file box's text field (so the user sees the
+// file's path there and opens the list with the box's button), and the right pane scrolled to
+// where the left pane is.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "panes/copyscrollposition.h"
 #include "toolkit/docklayout.h"
+#include "toolkit/imageshow.h"
 #include "toolkit/shadowlabel.h"
+#include "toolkit/stringlist.h"
 #include "toolkit/textpane.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
 #include <QLayout>
 #include <QStyleOptionComboBox>
 #include <QToolBar>
@@ -16,10 +23,20 @@ namespace tandem {
 
 namespace {
 
+// The toolbar entry that switches the layout.
+constexpr int kLayoutEntry = 4;
+// Pixels of the main area that belong to neither holder; the holders have no borders of their
+// own, so the two halves are the whole area.
+constexpr int kSplitBorders = 0;
+
+void Relayout(QWidget* widget) {
+    widget->layout()->invalidate();
+    widget->layout()->activate();
+}
+
 void CoverTextField(QWidget* holder, QComboBox* recent, ShadowLabel* caption) {
     // The holder's layout places the box; make sure that has happened before measuring it.
-    holder->layout()->invalidate();
-    holder->layout()->activate();
+    Relayout(holder);
     QStyleOptionComboBox option;
     option.initFrom(recent);
     option.editable = true;
@@ -28,12 +45,24 @@ void CoverTextField(QWidget* holder, QComboBox* recent, ShadowLabel* caption) {
     caption->setGeometry(field.translated(recent->pos()));
 }
 
-// The toolbar entry that switches the layout.
-constexpr int kLayoutEntry = 4;
+void SplitMainArea(MainWindow& window) {
+    const QSize area = window.mainArea->size();
+    if (window.stacked) {
+        window.leftHolder->resize(window.leftHolder->width(), (area.height() - kSplitBorders) / 2);
+        window.rightMarker->show();
+    } else {
+        window.leftHolder->resize((area.width() - kSplitBorders) / 2, window.leftHolder->height());
+        window.rightMarker->hide();
+    }
+    Relayout(window.mainArea);
+}
 
 } // namespace
 
-void ToggleLayout(MainWindow&) {}
+void ToggleLayout(MainWindow& window) {
+    window.stacked = !window.stacked;
+    ApplyLayout(window);
+}
 
 void ApplyLayout(MainWindow& window) {
     if (!window.mainArea || !window.leftHolder || !window.toolbar)
@@ -45,17 +74,24 @@ void ApplyLayout(MainWindow& window) {
         entries[kLayoutEntry]->setToolTip(window.stacked ? QStringLiteral("Split vertically")
                                                          : QStringLiteral("Split horizontally"));
     ArrangePanes(window);
+    // The current block moved with the panes; an index outside the list reads as row 0.
+    const bool inList = window.blocks && window.currentDifference >= 0 &&
+                        window.currentDifference < window.blocks->Count();
+    ShowDifference(window, inList ? window.blocks->Item(window.currentDifference) : "");
     window.mainArea->update();
 }
 
 void ArrangePanes(MainWindow& window) {
-    if (!window.leftCaption || !window.rightCaption || !window.leftPane || !window.rightPane ||
-        !window.leftRecent || !window.rightRecent)
+    if (QCoreApplication::closingDown())
         return;
-    window.mainArea->layout()->invalidate();
-    window.mainArea->layout()->activate();
+    if (!window.markerColumn || !window.leftMarker || !window.rightMarker || !window.mainArea ||
+        !window.leftHolder || !window.rightHolder || !window.leftCaption || !window.rightCaption ||
+        !window.leftPane || !window.rightPane || !window.leftRecent || !window.rightRecent)
+        return;
+    SplitMainArea(window);
     CoverTextField(window.leftHolder, window.leftRecent, window.leftCaption);
     CoverTextField(window.rightHolder, window.rightRecent, window.rightCaption);
+    CopyScrollPosition(*window.leftPane, *window.rightPane);
 }
 
 } // namespace tandem

@@ -67,9 +67,9 @@ TEST_F(MainWindowTest, ControlsSitWhereTheyBelong) {
     EXPECT_EQ(window->images.Count(), 1);
 
     EXPECT_EQ(DockIn(window->mainArea, window->leftHolder), Dock::Left);
-    EXPECT_EQ(window->leftHolder->width(), 399);
+    EXPECT_EQ(window->leftHolder->width(), window->mainArea->width() / 2);
     EXPECT_EQ(DockIn(window->mainArea, window->rightHolder), Dock::Client);
-    EXPECT_EQ(window->rightHolder->geometry().left(), 399);
+    EXPECT_EQ(window->rightHolder->geometry().left(), window->leftHolder->width());
     EXPECT_EQ(window->rightHolder->geometry().right(), window->mainArea->width() - 1);
     for (QComboBox* recent : {window->leftRecent, window->rightRecent}) {
         EXPECT_EQ(DockIn(recent->parentWidget(), recent), Dock::Top);
@@ -154,8 +154,8 @@ TEST_F(MainWindowTest, ResizingLaysTheWindowOutAgain) {
     const int paneWidth = window->rightPane->width();
     window->resize(window->width() + 200, window->height() + 100);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window->rightPane->width(), paneWidth + 200);
-    EXPECT_EQ(window->leftHolder->width(), 399);
+    EXPECT_EQ(window->rightPane->width(), paneWidth + 100); // the split stays in the middle
+    EXPECT_EQ(window->leftHolder->width(), window->mainArea->width() / 2);
     EXPECT_EQ(window->status->geometry().bottom(), window->contentsRect().bottom());
     EXPECT_TRUE(window->rightRecent->geometry().contains(window->rightCaption->geometry()));
 }
