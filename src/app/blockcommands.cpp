@@ -1,16 +1,194 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Copying and deleting difference blocks; without a comparison there are no blocks yet.
+// Copying and deleting difference blocks from the panes' popup menu. The menu is offered only
+// over a block the pane takes part in, and the commands act on the block it was offered for.
+#include "app/blockshift.h"
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "app/programrefs.h"
+#include "engine/normalise.h"
+#include "toolkit/fields.h"
+#include "toolkit/statusline.h"
+#include "toolkit/textpane.h"
+
+#include <QMenu>
+#include <algorithm>
 
 namespace tandem {
 
-void CopyBlock(MainWindow&) {}
+namespace {
 
-void DeleteBlock(MainWindow&) {}
+// Status parts rewritten when the mouse is over no block: the number of blocks and of rows.
+constexpr int kDiffsPart = 2;
+constexpr int kLinesPart = 3;
+// Scintilla draws the cursor it is given by number over the whole text; 8 is its hand.
+constexpr unsigned long kHandCursor = 8;
 
-void TrackLeftPaneMouse(MainWindow&, QPoint) {}
+struct BlockRecord {
+    int first = 0;
+    int last = 0;
+    std::string sides;
+};
 
-void TrackRightPaneMouse(MainWindow&, QPoint) {}
+BlockRecord ReadBlock(const std::string& record) {
+    return {TextToNumber(Field(record, ',', 1)), TextToNumber(Field(record, ',', 2)),
+            std::string(Field(record, ',', 3))};
+}
+
+// The record the popup menu was last offered for, if it still names one.
+bool PopupRecord(const MainWindow& window, BlockRecord& block) {
+    if (!window.blocks || !window.leftMarks || !window.rightMarks || !window.popupPane ||
+        window.popupBlock < 0 || window.popupBlock >= window.blocks->Count())
+        return false;
+    block = ReadBlock(window.blocks->Item(window.popupBlock));
+    return true;
+}
+
+void SetHandCursor(TextPane& pane, bool hand) {
+    pane.SendScintilla(QsciScintillaBase::SCI_SETCURSOR,
+                       hand ? kHandCursor
+                            : static_cast<unsigned long>(QsciScintillaBase::SC_CURSORNORMAL));
+}
+
+// A pane with the menu attached opens it on a right click.
+void AttachPopupMenu(MainWindow& window, TextPane& pane) {
+    if (pane.contextMenuPolicy() == Qt::CustomContextMenu)
+        return;
+    pane.setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(&pane, &QWidget::customContextMenuRequested, window.popupMenu,
+                     [menu = window.popupMenu, &pane](QPoint at) {
+                         menu->popup(pane.viewport()->mapToGlobal(at));
+                     });
+}
+
+void DetachPopupMenu(TextPane& pane) {
+    SetHandCursor(pane, false);
+    if (pane.contextMenuPolicy() != Qt::CustomContextMenu)
+        return;
+    QObject::disconnect(&pane, &QWidget::customContextMenuRequested, nullptr, nullptr);
+    pane.setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void SetCopyCaption(MainWindow& window, const QString& caption) {
+    QAction* copy = window.popupMenu->actions().value(0);
+    if (copy && copy->text() != caption)
+        copy->setText(caption);
+}
+
+void TrackBlockUnderMouse(MainWindow& window, TextPane& pane, QPoint at, char letter) {
+    if (!window.blocks)
+        return;
+    const int position = pane.PositionAt(at);
+    const int line = pane.LineOf(position);
+    for (int index = 0; index < window.blocks->Count(); ++index) {
+        const BlockRecord block = ReadBlock(window.blocks->Item(index));
+        if (line < block.first || line > block.last ||
+            block.sides.find(letter) == std::string::npos)
+            continue;
+        pane.SetSelection(position, position);
+        SetHandCursor(pane, true);
+        AttachPopupMenu(window, pane);
+        window.popupBlock = index;
+        window.popupPane = &pane;
+        return;
+    }
+    DetachPopupMenu(pane);
+    window.status->SetPart(kDiffsPart, QStringLiteral("Diffs: %1").arg(window.blocks->Count()));
+    window.status->SetPart(kLinesPart,
+                           QStringLiteral("Lines: %1").arg(window.leftPane->LineCount()));
+}
+
+// Colours of a whole row, its line end included, go back to the pane's own.
+void ResetRowColours(TextPane& pane, int row) {
+    const int start = pane.LineStart(row);
+    if (start < 0)
+        return;
+    const int length = int(pane.LineText(row).size()) + 1;
+    ResetLineColours(pane, start, std::min(length, pane.TextLength() - start));
+}
+
+// Stands in for the progress window while Delete edits, so its repaints colour nothing.
+QObject* DeletePlaceholder() {
+    static QObject placeholder;
+    return &placeholder;
+}
+
+} // namespace
+
+void CopyBlock(MainWindow& window) {
+    BlockRecord block;
+    if (!PopupRecord(window, block))
+        return;
+    TextPane& source = *window.popupPane;
+    const bool toRight = &source == window.leftPane;
+    TextPane& target = toRight ? *window.rightPane : *window.leftPane;
+    (toRight ? window.rightModified : window.leftModified) = true;
+    window.leftPane->setEnabled(false);
+    window.rightPane->setEnabled(false);
+    for (int row = block.first; row <= block.last; ++row) {
+        target.ReplaceLine(row, source.LineText(row));
+        ResetRowColours(target, row);
+        ResetRowColours(source, row);
+    }
+    // The copied rows are lines of the target's file now, and no longer differences to colour.
+    (toRight ? window.rightFillers : window.leftFillers).Forget(block.first, block.last);
+    DropMarks(*window.leftMarks, block.first, block.last);
+    DropMarks(*window.rightMarks, block.first, block.last);
+    window.blocks->Delete(window.popupBlock);
+    DetachPopupMenu(source);
+    window.leftPane->setEnabled(true);
+    window.rightPane->setEnabled(true);
+}
+
+void DeleteBlock(MainWindow& window) {
+    BlockRecord block;
+    if (!PopupRecord(window, block))
+        return;
+    TextPane& pane = *window.popupPane;
+    const bool left = &pane == window.leftPane;
+    TextPane& other = left ? *window.rightPane : *window.leftPane;
+    StringList& marks = left ? *window.leftMarks : *window.rightMarks;
+    Program().progress = DeletePlaceholder();
+    int last = block.last;
+    int removed = 0;
+    for (int row = block.first; row <= last;) {
+        pane.ReplaceLine(row, std::string_view(""));
+        ResetRowColours(pane, row);
+        DropMarks(marks, row, row);
+        (left ? window.leftModified : window.rightModified) = true;
+        if (row >= other.LineCount() || !NormaliseLine(other.LineText(row), false).empty()) {
+            ++row;
+            continue;
+        }
+        // Blank on both sides now: the row goes from both panes, with everything that named it.
+        other.DeleteLines(row, row);
+        pane.DeleteLines(row, row);
+        window.leftFillers.RemoveRow(row);
+        window.rightFillers.RemoveRow(row);
+        ShiftMarks(*window.leftMarks, row, 1);
+        ShiftMarks(*window.rightMarks, row, 1);
+        ++removed;
+        --last;
+    }
+    ShiftBlocks(*window.blocks, removed, block.first);
+    // A block whose rows all went, or that was this side's alone, is no difference any more.
+    if (block.sides.size() == 1 || last < block.first)
+        window.blocks->Delete(window.popupBlock);
+    else
+        window.blocks->Replace(window.popupBlock, NumberToText(block.first) + "," +
+                                                      NumberToText(last) + (left ? ",r" : ",l"));
+    Program().progress = nullptr;
+}
+
+void TrackLeftPaneMouse(MainWindow& window, QPoint at) {
+    SetCopyCaption(window,
+                   window.stacked ? QStringLiteral("Copy down") : QStringLiteral("Copy to right"));
+    TrackBlockUnderMouse(window, *window.leftPane, at, 'l');
+}
+
+void TrackRightPaneMouse(MainWindow& window, QPoint at) {
+    SetCopyCaption(window,
+                   window.stacked ? QStringLiteral("Copy up") : QStringLiteral("Copy to left"));
+    TrackBlockUnderMouse(window, *window.rightPane, at, 'r');
+}
 
 } // namespace tandem

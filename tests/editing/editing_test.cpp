@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copying and deleting blocks through the panes' popup menu, and saving the result.
+#include "editingfixture.h"
+
+namespace tandem {
+namespace {
+
+// Rows 3..5 exist on the left only; rows 8 and 9 differ; row 10 is common again.
+const QByteArray kLeft = Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c", "s6",
+                                "s7", "value eight = 1", "value nine = 1", "s10"});
+const QByteArray kRight =
+    Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 2", "value nine = 2", "s10"});
+
+class BlockTest : public EditingTest {
+protected:
+    void StartPair() {
+        leftPath = Write("left/pair.txt", kLeft);
+        rightPath = Write("right/pair.txt", kRight);
+        Start({leftPath, rightPath});
+        ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
+    }
+    QString leftPath;
+    QString rightPath;
+};
+
+TEST_F(BlockTest, MenuIsOfferedOnlyOverABlockThePaneTakesPartIn) {
+    StartPair();
+    TextPane* left = window->leftPane;
+    TextPane* right = window->rightPane;
+    Hover(left, 9);
+    EXPECT_EQ(window->popupBlock, 1);
+    EXPECT_EQ(window->popupPane, left);
+    EXPECT_EQ(left->LineOf(left->SelectionStart()), 9); // the caret went under the mouse
+    EXPECT_EQ(left->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window->popupMenu->actions().at(0)->text(), "Copy to right");
+    EXPECT_TRUE(RightClick(left, 9));
+    window->popupMenu->hide();
+
+    Hover(left, 1);
+    EXPECT_EQ(Status(2), "Diffs: 2");
+    EXPECT_EQ(Status(3), "Lines: 11");
+    EXPECT_NE(left->viewport()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(RightClick(left, 1));
+
+    // The right pane holds only fillers in rows 3..5.
+    window->status->SetPart(2, QString());
+    Hover(right, 4);
+    EXPECT_EQ(Status(2), "Diffs: 2");
+    EXPECT_EQ(window->popupPane, left);
+    EXPECT_FALSE(RightClick(right, 4));
+    EXPECT_EQ(window->popupMenu->actions().at(0)->text(), "Copy to left");
+    Hover(right, 8);
+    EXPECT_EQ(window->popupPane, right);
+    EXPECT_TRUE(RightClick(right, 8));
+    window->popupMenu->hide();
+
+    window->stacked = true;
+    Hover(right, 8);
+    EXPECT_EQ(window->popupMenu->actions().at(0)->text(), "Copy up");
+    Hover(left, 8);
+    EXPECT_EQ(window->popupMenu->actions().at(0)->text(), "Copy down");
+}
+
+TEST_F(BlockTest, DeleteOverFillersTakesTheRowsOutOfBothPanesAndMovesTheRestUp) {
+    StartPair();
+    window->rightMarks->Add("9,255"); // a mark of a later row not yet drawn
+    Delete(window->leftPane, 4);
+    const std::vector<std::string> left = {
+        "s0", "s1", "s2", "s6", "s7", "value eight = 1", "value nine = 1", "s10"};
+    EXPECT_EQ(Rows(window->leftPane), left);
+    EXPECT_EQ(Rows(window->rightPane).size(), left.size());
+    EXPECT_EQ(Blocks(), std::vector<std::string>{"5,6,lr"});
+    EXPECT_EQ(window->rightMarks->Items(), std::vector<std::string>{"6,255"});
+    EXPECT_TRUE(window->leftModified);
+    EXPECT_FALSE(window->rightModified);
+}
+
+TEST_F(BlockTest, DeleteFacingTextBlanksTheLinesAndLeavesTheOtherSidesBlock) {
+    StartPair();
+    Paint();
+    Delete(window->leftPane, 8);
+    EXPECT_EQ(window->leftPane->LineText(8), "");
+    EXPECT_EQ(window->leftPane->LineText(9), "");
+    EXPECT_EQ(window->rightPane->LineText(8), "value eight = 2");
+    EXPECT_EQ(window->leftPane->LineCount(), 11);
+    EXPECT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,r"}));
+    EXPECT_TRUE(FormatOfRow(window->leftPane, 8).autoBackground);
+    EXPECT_FALSE(FormatOfRow(window->rightPane, 8).autoBackground);
+    // The popup stays with the pane and acts on the record at its index.
+    EXPECT_TRUE(RightClick(window->leftPane, 8));
+    window->popupMenu->hide();
+}
+
+TEST_F(BlockTest, AFacingSingleBlankIsALineButABlankRunIsNot) {
+    StartPair();
+    window->rightPane->ReplaceLine(4, " ");
+    window->rightPane->ReplaceLine(5, "   ");
+    Delete(window->leftPane, 3);
+    EXPECT_EQ(Rows(window->rightPane),
+              (std::vector<std::string>{"s0", "s1", "s2", " ", "s6", "s7", "value eight = 2",
+                                        "value nine = 2", "s10"}));
+    EXPECT_EQ(window->leftPane->LineText(3), "");
+    EXPECT_EQ(window->leftPane->LineText(4), "s6");
+    EXPECT_EQ(Blocks(), std::vector<std::string>{"6,7,lr"});
+}
+
+TEST_F(BlockTest, CopyWritesTheLinesOverTheOtherSideWithoutColours) {
+    QByteArray left;
+    QByteArray right;
+    for (int line = 0; line < 20; ++line) {
+        const QByteArray number = QByteArray::number(line);
+        left += "line " + number + " = a\n";
+        right += "line " + number + (line >= 10 && line <= 14 ? " = b\n" : " = a\n");
+    }
+    Start({Write("l/copy.txt", left), Write("r/copy.txt", right)});
+    ASSERT_EQ(Blocks(), std::vector<std::string>{"10,14,lr"});
+    Paint();
+    ASSERT_FALSE(FormatOfRow(window->rightPane, 12).autoBackground);
+    Copy(window->leftPane, 12);
+    for (int row = 10; row <= 14; ++row) {
+        EXPECT_EQ(window->rightPane->LineText(row), window->leftPane->LineText(row));
+        EXPECT_TRUE(FormatOfRow(window->rightPane, row).autoBackground) << row;
+        EXPECT_TRUE(FormatOfRow(window->leftPane, row).autoBackground) << row;
+    }
+    EXPECT_EQ(window->rightPane->LineCount(), 20);
+    EXPECT_TRUE(window->rightModified);
+    EXPECT_FALSE(window->leftModified);
+    EXPECT_TRUE(Blocks().empty());
+    EXPECT_TRUE(window->leftPane->isEnabled());
+    EXPECT_FALSE(RightClick(window->leftPane, 12)); // Copy took the menu away
+}
+
+TEST_F(BlockTest, EditsInARowThenSaveGiveTheFilesAUserExpects) {
+    // Right has two lines of its own after s1, left a line of its own after s6.
+    leftPath = Write("left/seq.txt",
+                     Lines({"s0", "s1", "s2", "s3", "value = 1", "s5", "s6", "left only", "s8"}));
+    rightPath = Write("right/seq.txt", Lines({"s0", "s1", "right one", "right two", "s2", "s3",
+                                              "value = 2", "s5", "s6", "s8"}));
+    Start({leftPath, rightPath});
+    ASSERT_EQ(Blocks(), (std::vector<std::string>{"2,3,r", "6,6,lr", "9,9,l"}));
+    Copy(window->rightPane, 2);   // left gets "right one", "right two" over its fillers
+    Delete(window->rightPane, 6); // right's "value = 2" becomes an empty line
+    Delete(window->leftPane, 9);  // "left only" goes, with right's filler
+    Copy(window->leftPane, 6);    // the left value over right's emptied line
+    EXPECT_TRUE(Blocks().empty());
+    answers = {1};
+    Recompare(*window);
+    ASSERT_EQ(questions, std::vector<QString>{"Save changes ?"});
+    EXPECT_EQ(Read(leftPath), Lines({"s0", "s1", "right one", "right two", "s2", "s3", "value = 1",
+                                     "s5", "s6", "s8"}));
+    EXPECT_EQ(Read(rightPath), Lines({"s0", "s1", "right one", "right two", "s2", "s3", "value = 1",
+                                      "s5", "s6", "s8"}));
+}
+
+TEST_F(BlockTest, NoAnswerKeepsTheFilesAndAStaleIndexDoesNothing) {
+    StartPair();
+    Delete(window->leftPane, 4);
+    window->popupBlock = 5;
+    const std::vector<std::string> before = Rows(window->leftPane);
+    DeleteBlock(*window);
+    CopyBlock(*window);
+    EXPECT_EQ(Rows(window->leftPane), before);
+    answers = {2};
+    Recompare(*window);
+    EXPECT_EQ(Read(leftPath), kLeft);
+    EXPECT_EQ(Read(rightPath), kRight);
+}
+
+} // namespace
+} // namespace tandem
