@@ -6,9 +6,11 @@
 #include "app/programrefs.h"
 #include "toolkit/questionbox.h"
 #include "toolkit/textpane.h"
+#include "windows/aboutwindow.h"
 #include "windows/roundedframe.h"
 
 #include <QCloseEvent>
+#include <memory>
 
 namespace tandem {
 
@@ -23,8 +25,14 @@ constexpr int kQuestionRadius = 10;
 
 } // namespace
 
-// The About window is not part of the program yet.
-void ShowAbout(MainWindow&) {}
+void ShowAbout(MainWindow&) {
+    auto about = std::make_unique<AboutWindow>(Program().main);
+    Program().about = about.get();
+    AttachRoundedFrame(about.get());
+    about->exec();
+    about.reset();
+    Program().about = nullptr;
+}
 
 void ExitProgram(MainWindow& window) {
     QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
