@@ -5,11 +5,25 @@
 #include "toolkit/shadowlabel.h"
 #include "windows/aboutwindow.h"
 
+#include <QDesktopServices>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 
 namespace tandem {
 namespace {
+
+// Takes the mail link's address instead of the user's mail program.
+class MailCatcher : public QObject {
+    Q_OBJECT
+public:
+    MailCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open"); }
+    ~MailCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
+    std::vector<QString> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened.push_back(url.toString()); }
+};
 
 using AboutTest = EditingTest;
 
@@ -59,5 +73,18 @@ TEST(AboutWindowTest, TheButtonStaysCentredTakesNoFocusAndTheLinkNamesTheProgram
     EXPECT_EQ(about.Row(0)->height(), 25);
 }
 
+TEST(AboutWindowTest, ClickingTheMailLinkStartsAMessageAndKeepsTheWindowOpen) {
+    MailCatcher mail;
+    AboutWindow about;
+    about.show();
+    QTest::mouseClick(about.Row(AboutWindow::kMailRow), Qt::LeftButton);
+    EXPECT_EQ(mail.opened,
+              std::vector<QString>{"mailto:tandemview@example.org?subject=Tandemview"});
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(about.result(), 0);
+}
+
 } // namespace
 } // namespace tandem
+
+#include "about_test.moc"
