@@ -20,7 +20,8 @@ namespace {
 // Status parts rewritten when the mouse is over no block: the number of blocks and of rows.
 constexpr int kDiffsPart = 2;
 constexpr int kLinesPart = 3;
-// Scintilla draws the cursor it is given by number over the whole text; 8 is its hand.
+// Scintilla puts its text cursor back on every mouse move unless given one by number; 8 is its
+// hand, one past the numbers it names.
 constexpr unsigned long kHandCursor = 8;
 
 struct BlockRecord {
@@ -106,6 +107,21 @@ void ResetRowColours(TextPane& pane, int row) {
     ResetLineColours(pane, start, std::min(length, pane.TextLength() - start));
 }
 
+// A line as the target pane holds it: a pane shown as Latin-1 and one shown as UTF-8 hold the
+// same characters in different bytes. Characters Latin-1 has no byte for keep their bytes.
+std::string CarriedLine(const TextPane& source, const TextPane& target, std::string line) {
+    const bool fromUtf8 = source.Format().utf8;
+    if (fromUtf8 == target.Format().utf8)
+        return line;
+    const QByteArray bytes = QByteArray::fromStdString(line);
+    if (!fromUtf8)
+        return QString::fromLatin1(bytes).toUtf8().toStdString();
+    const QString text = QString::fromUtf8(bytes);
+    const bool fits = std::all_of(text.begin(), text.end(),
+                                  [](QChar character) { return character.unicode() < 256; });
+    return fits ? text.toLatin1().toStdString() : line;
+}
+
 // Stands in for the progress window while Delete edits, so its repaints colour nothing.
 QObject* DeletePlaceholder() {
     static QObject placeholder;
@@ -125,7 +141,7 @@ void CopyBlock(MainWindow& window) {
     window.leftPane->setEnabled(false);
     window.rightPane->setEnabled(false);
     for (int row = block.first; row <= block.last; ++row) {
-        target.ReplaceLine(row, source.LineText(row));
+        target.ReplaceLine(row, CarriedLine(source, target, source.LineText(row)));
         ResetRowColours(target, row);
         ResetRowColours(source, row);
     }

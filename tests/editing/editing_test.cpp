@@ -152,6 +152,22 @@ TEST_F(BlockTest, EditsInARowThenSaveGiveTheFilesAUserExpects) {
                                       "s5", "s6", "s8"}));
 }
 
+TEST_F(BlockTest, CopiedLinesKeepTheirCharactersBetweenLatin1AndUtf8Files) {
+    leftPath = Write("left/cafe.txt", "menu\ncaf\xe9 = 1\nend\n");       // not UTF-8
+    rightPath = Write("right/cafe.txt", "menu\ncaf\xc3\xa9 = 2\nend\n"); // UTF-8
+    Start({leftPath, rightPath});
+    ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"});
+    Copy(window->rightPane, 1);
+    answers = {1};
+    Recompare(*window);
+    EXPECT_EQ(Read(leftPath), "menu\ncaf\xe9 = 2\nend\n");
+    ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"});
+    Copy(window->leftPane, 1);
+    answers = {1};
+    Recompare(*window);
+    EXPECT_EQ(Read(rightPath), "menu\ncaf\xc3\xa9 = 2\nend\n");
+}
+
 TEST_F(BlockTest, NoAnswerKeepsTheFilesAndAStaleIndexDoesNothing) {
     StartPair();
     Delete(window->leftPane, 4);
