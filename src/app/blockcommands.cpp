@@ -163,6 +163,7 @@ void DeleteBlock(MainWindow& window) {
     const bool left = &pane == window.leftPane;
     TextPane& other = left ? *window.rightPane : *window.leftPane;
     StringList& marks = left ? *window.leftMarks : *window.rightMarks;
+    const FillerRows& otherFillers = left ? window.rightFillers : window.leftFillers;
     Program().progress = DeletePlaceholder();
     int last = block.last;
     int removed = 0;
@@ -171,7 +172,10 @@ void DeleteBlock(MainWindow& window) {
         ResetRowColours(pane, row);
         DropMarks(marks, row, row);
         (left ? window.leftModified : window.rightModified) = true;
-        if (row >= other.LineCount() || !NormaliseLine(other.LineText(row), false).empty()) {
+        // A blank line of the other file stays a line of that file: taking it out of its pane
+        // would drop it from the file at that side's next save, unasked.
+        if (row >= other.LineCount() || !NormaliseLine(other.LineText(row), false).empty() ||
+            !otherFillers.IsFiller(row)) {
             ++row;
             continue;
         }

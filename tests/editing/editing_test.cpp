@@ -104,6 +104,22 @@ TEST_F(BlockTest, AFacingSingleBlankIsALineButABlankRunIsNot) {
     EXPECT_EQ(Blocks(), std::vector<std::string>{"6,7,lr"});
 }
 
+// The other side's real empty line faces the deleted line: it is part of that file and stays.
+TEST_F(BlockTest, DeleteFacingABlankLineOfTheOtherFileKeepsThatLine) {
+    leftPath = Write("left/gap.txt", Lines({"a", "only left", "b", "c"}));
+    rightPath = Write("right/gap.txt", Lines({"a", "", "b", "c"}));
+    Start({leftPath, rightPath});
+    ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,l"});
+    Delete(window->leftPane, 1);
+    EXPECT_EQ(Rows(window->rightPane), (std::vector<std::string>{"a", "", "b", "c"}));
+    EXPECT_EQ(Rows(window->leftPane), (std::vector<std::string>{"a", "", "b", "c"}));
+    window->rightModified = true; // any later edit of the right side
+    answers = {1};
+    Recompare(*window);
+    EXPECT_EQ(Read(rightPath), Lines({"a", "", "b", "c"}));
+    EXPECT_EQ(Read(leftPath), Lines({"a", "", "b", "c"}));
+}
+
 TEST_F(BlockTest, CopyWritesTheLinesOverTheOtherSideWithoutColours) {
     QByteArray left;
     QByteArray right;
