@@ -177,6 +177,14 @@ void ExpectIdenticalRowsUnrecorded(const ComparisonResult& result) {
     }
 }
 
+} // namespace
+
+void PrintTo(const CompareOptions& options, std::ostream* out) {
+    *out << "depth " << options.depth << ", lookup " << options.lookup;
+}
+
+namespace {
+
 class GeneratedPairs : public testing::TestWithParam<CompareOptions> {};
 
 TEST_P(GeneratedPairs, AlignedRowsKeepBothFilesAndRecordsAreWellFormed) {

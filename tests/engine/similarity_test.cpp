@@ -11,6 +11,10 @@ struct ScoreCase {
     int32_t score;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* out) {
+    *out << '"' << c.a << "\" vs \"" << c.b << "\" = " << c.score;
+}
+
 class LineScoreCases : public testing::TestWithParam<ScoreCase> {};
 
 TEST_P(LineScoreCases, ScoresBothWays) {
