@@ -5,7 +5,6 @@
 #include "toolkit/fields.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <string>
 
@@ -34,8 +33,9 @@ private:
     int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     std::string Line() {
-        static const char* const words[] = {"int", "x", "=", "return", "value", "{", "}", "if",
-                                            "(a", "b)", "Foo", "bar;", "//", "count", "\t"};
+        static const char* const words[] = {"int", "x",    "=",  "return", "value",
+                                            "{",   "}",    "if", "(a",     "b)",
+                                            "Foo", "bar;", "//", "count",  "\t"};
         if (Pick(0, 6) == 0)
             return Pick(0, 1) ? "" : "   ";
         std::string line(static_cast<size_t>(Pick(0, 2)) * 2, ' ');
@@ -88,7 +88,9 @@ private:
     std::mt19937 random_;
 };
 
-bool IsFiller(std::string_view row) { return IsFillerRow(row); }
+bool IsFiller(std::string_view row) {
+    return IsFillerRow(row);
+}
 
 // The rows that are not filler rows are the file's own lines, the same views in the same order.
 void ExpectLinesKept(const std::vector<std::string_view>& rows,
@@ -212,10 +214,8 @@ TEST_P(GeneratedPairs, AlignedRowsKeepBothFilesAndRecordsAreWellFormed) {
 
 INSTANTIATE_TEST_SUITE_P(Options, GeneratedPairs,
                          testing::Values(CompareOptions{}, CompareOptions{0, 2000, {}},
-                                         CompareOptions{100, 2000, {}},
-                                         CompareOptions{30, 3, {}},
-                                         CompareOptions{50, 0, {}},
-                                         CompareOptions{101, -5, {}}));
+                                         CompareOptions{100, 2000, {}}, CompareOptions{30, 3, {}},
+                                         CompareOptions{50, 0, {}}, CompareOptions{101, -5, {}}));
 
 } // namespace
 } // namespace tandem
