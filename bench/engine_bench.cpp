@@ -7,7 +7,6 @@
 #include "toolkit/textlines.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <map>

@@ -52,8 +52,7 @@ TEST(ConfirmMatch, EmptyLineNeverMatches) {
 }
 
 TEST(ConfirmMatch, RepeatedLineNeedsTheNextLinesToAgreeToo) {
-    Confirmation refused =
-        Confirm({"alpha beta", "zzz"}, {"alpha beta", "", "alpha beta"}, 0, 0);
+    Confirmation refused = Confirm({"alpha beta", "zzz"}, {"alpha beta", "", "alpha beta"}, 0, 0);
     EXPECT_FALSE(refused.accepted);
     EXPECT_EQ(refused.score, 0);
 

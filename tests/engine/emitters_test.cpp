@@ -69,12 +69,12 @@ TEST(EmitBlock, LineAboveTheBlockMovesDownToItsBestMatch) {
     int cursorX = 1;
     run.EmitBlock(leftList, rightList, result.leftMarks, result.rightMarks, "r", 0, 3, cursorY,
                   cursorX);
-    EXPECT_EQ(leftList.Lines(),
-              (std::vector<std::string_view>{"", "", "int value = 1;", "end"}));
+    EXPECT_EQ(leftList.Lines(), (std::vector<std::string_view>{"", "", "int value = 1;", "end"}));
     EXPECT_EQ(cursorX, 3);
     EXPECT_EQ(cursorY, 3);
     EXPECT_EQ(result.leftMarks.Items(), (Records{"0," + kI, "1," + kI, "2," + kL, "2,12,1," + kD}));
-    EXPECT_EQ(result.rightMarks.Items(), (Records{"0," + kE, "1," + kE, "2," + kL, "2,12,1," + kD}));
+    EXPECT_EQ(result.rightMarks.Items(),
+              (Records{"0," + kE, "1," + kE, "2," + kL, "2,12,1," + kD}));
     EXPECT_EQ(result.blocks.Items(), (Records{"0,0,r", "1,1,r", "2,2,lr"}));
 }
 

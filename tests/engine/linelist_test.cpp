@@ -1,7 +1,6 @@
 #include "engine/linelist.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace tandem {

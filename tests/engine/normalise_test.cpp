@@ -1,7 +1,6 @@
 #include "engine/normalise.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace tandem {

@@ -60,12 +60,12 @@ TEST(ScoreWindow, ShiftRowsMakesCachedRowsAnswerForTheNextIndex) {
     window.Put(kK + 3, 0, 1); // base b = 3
     for (int row = 3; row <= 8; ++row)
         window.Put(row, 1, row * 10);
-    window.ShiftRows(5); // at b + 2
-    EXPECT_EQ(window.Get(3, 1), -1);  // now before the base
-    EXPECT_EQ(window.Get(4, 1), 30);  // what row 3 had
-    EXPECT_EQ(window.Get(5, 1), 40);  // the inserted line answers with the row before it
-    EXPECT_EQ(window.Get(6, 1), -1);  // the cleared row: the line that was at 5
-    EXPECT_EQ(window.Get(7, 1), 60);  // what row 6 had
+    window.ShiftRows(5);             // at b + 2
+    EXPECT_EQ(window.Get(3, 1), -1); // now before the base
+    EXPECT_EQ(window.Get(4, 1), 30); // what row 3 had
+    EXPECT_EQ(window.Get(5, 1), 40); // the inserted line answers with the row before it
+    EXPECT_EQ(window.Get(6, 1), -1); // the cleared row: the line that was at 5
+    EXPECT_EQ(window.Get(7, 1), 60); // what row 6 had
     EXPECT_EQ(window.Get(9, 1), 80);
     window.ShiftRows(100); // outside the window: nothing happens
     EXPECT_EQ(window.Get(9, 1), 80);

@@ -1,4 +1,5 @@
-// What a line is: SetText cuts at CR (CR LF is one line end) and WholeText ends every item with CR LF.
+// What a line is: SetText cuts at CR (CR LF is one line end) and WholeText ends every item with CR
+// LF.
 #include "toolkit/stringlist.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 #include "toolkit/textlines.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace tandem {
