@@ -25,9 +25,6 @@ namespace {
 constexpr int kBareNameLength = 64;
 // The file-pair record's third field is the current difference.
 constexpr int kRecordDifferenceField = 3;
-// The per-pair options are kept under the pair key with these endings.
-const char* const kPairDepthSuffix = "_DP";
-const char* const kPairLookupSuffix = "_DA";
 
 struct Side {
     TextPane* pane;
@@ -95,12 +92,12 @@ void MergeStoredList(MainWindow& window, QComboBox* recent, const char* name) {
 }
 
 void TakePairOptions(MainWindow& window, const std::string& key) {
-    const std::string depth = window.settings->ReadString(key + kPairDepthSuffix);
+    const std::string depth = window.settings->ReadString(key + settings::kPairDepthSuffix);
     if (!depth.empty()) {
         window.depth = TextToNumber(depth);
         window.status->SetPart(0, QStringLiteral("Depth: %1%").arg(window.depth));
     }
-    const std::string lookup = window.settings->ReadString(key + kPairLookupSuffix);
+    const std::string lookup = window.settings->ReadString(key + settings::kPairLookupSuffix);
     if (!lookup.empty()) {
         window.lookup = TextToNumber(lookup);
         window.status->SetPart(1, QStringLiteral("Lookup: %1 lines").arg(window.lookup));

@@ -58,14 +58,27 @@ void ResetPaneFont(TextPane& pane) {
     pane.ApplyFormat(format);
 }
 
+namespace {
+
+// The program's questions and messages wear the rounded frame and no caption bar.
+void FrameQuestion(QuestionBox& box) {
+    box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    SetFrameRadius(AttachRoundedFrame(&box), kQuestionRadius);
+}
+
+} // namespace
+
 bool AskYesNo(const QString& question) {
     const auto customise = [](QuestionBox& box) {
-        box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint); // no caption bar
-        SetFrameRadius(AttachRoundedFrame(&box), kQuestionRadius);
+        FrameQuestion(box);
         // Sized after the frame took its band, so the question keeps room to be read.
         box.SetClientHeight(kQuestionHeight);
     };
     return QuestionBox::Ask(question, QStringLiteral("Yes/No"), customise, Program().main) == 1;
+}
+
+void TellUser(const QString& message) {
+    QuestionBox::Ask(message, QString(), FrameQuestion, Program().main);
 }
 
 } // namespace tandem

@@ -8,9 +8,7 @@
 #include "settings/pairkey.h"
 #include "settings/settingnames.h"
 #include "toolkit/fields.h"
-#include "toolkit/questionbox.h"
 #include "toolkit/textpane.h"
-#include "windows/roundedframe.h"
 
 #include <QComboBox>
 #include <QScrollBar>
@@ -18,12 +16,6 @@
 namespace tandem {
 
 namespace {
-
-// The pair's options are kept under the pair key with these endings.
-const char* const kPairDepthSuffix = "_DP";
-const char* const kPairLookupSuffix = "_DA";
-// The frame radius of the program's message boxes.
-constexpr int kMessageRadius = 10;
 
 void SaveRecentList(MainWindow& window, QComboBox* recent, const char* name) {
     if (recent->count() == 0)
@@ -44,8 +36,8 @@ void SavePairRecord(MainWindow& window) {
                                NumberToText(pane.horizontalScrollBar()->value()) + "," +
                                NumberToText(window.currentDifference);
     store.WriteString(key, record);
-    store.WriteString(key + kPairDepthSuffix, NumberToText(window.depth));
-    store.WriteString(key + kPairLookupSuffix, NumberToText(window.lookup));
+    store.WriteString(key + settings::kPairDepthSuffix, NumberToText(window.depth));
+    store.WriteString(key + settings::kPairLookupSuffix, NumberToText(window.lookup));
     SaveRecentList(window, window.leftRecent, settings::kLeftList);
     SaveRecentList(window, window.rightRecent, settings::kRightList);
 }
@@ -87,14 +79,6 @@ void SaveState(MainWindow& window) {
         SaveSide(window, *window.leftPane, window.leftFileName, window.leftUnreadable);
     if (window.rightModified)
         SaveSide(window, *window.rightPane, window.rightFileName, window.rightUnreadable);
-}
-
-void TellUser(const QString& message) {
-    const auto customise = [](QuestionBox& box) {
-        box.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-        SetFrameRadius(AttachRoundedFrame(&box), kMessageRadius);
-    };
-    QuestionBox::Ask(message, QString(), customise, Program().main);
 }
 
 } // namespace tandem
