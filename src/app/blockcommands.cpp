@@ -6,7 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
 #include "engine/normalise.h"
-#include "toolkit/fields.h"
+#include "engine/records.h"
 #include "toolkit/statusline.h"
 #include "toolkit/textpane.h"
 
@@ -24,23 +24,12 @@ constexpr int kLinesPart = 3;
 // hand, one past the numbers it names.
 constexpr unsigned long kHandCursor = 8;
 
-struct BlockRecord {
-    int first = 0;
-    int last = 0;
-    std::string sides;
-};
-
-BlockRecord ReadBlock(const std::string& record) {
-    return {TextToNumber(Field(record, ',', 1)), TextToNumber(Field(record, ',', 2)),
-            std::string(Field(record, ',', 3))};
-}
-
 // The record the popup menu was last offered for, if it still names one.
 bool PopupRecord(const MainWindow& window, BlockRecord& block) {
     if (!window.blocks || !window.leftMarks || !window.rightMarks || !window.popupPane ||
         window.popupBlock < 0 || window.popupBlock >= window.blocks->Count())
         return false;
-    block = ReadBlock(window.blocks->Item(window.popupBlock));
+    block = BlockRecord::Read(window.blocks->Item(window.popupBlock));
     return true;
 }
 
@@ -81,7 +70,7 @@ void TrackBlockUnderMouse(MainWindow& window, TextPane& pane, QPoint at, char le
     const int position = pane.PositionAt(at);
     const int line = pane.LineOf(position);
     for (int index = 0; index < window.blocks->Count(); ++index) {
-        const BlockRecord block = ReadBlock(window.blocks->Item(index));
+        const BlockRecord block = BlockRecord::Read(window.blocks->Item(index));
         if (line < block.first || line > block.last ||
             block.sides.find(letter) == std::string::npos)
             continue;
@@ -194,8 +183,10 @@ void DeleteBlock(MainWindow& window) {
     if (block.sides.size() == 1 || last < block.first)
         window.blocks->Delete(window.popupBlock);
     else
-        window.blocks->Replace(window.popupBlock, NumberToText(block.first) + "," +
-                                                      NumberToText(last) + (left ? ",r" : ",l"));
+        window.blocks->Replace(
+            window.popupBlock,
+            BlockRecord{block.first, last, std::string(left ? kRightOnlySides : kLeftOnlySides)}
+                .Text());
     Program().progress = nullptr;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/blockshift.h"
 
-#include "toolkit/fields.h"
+#include "engine/records.h"
 #include "toolkit/stringlist.h"
 #include "toolkit/textpane.h"
 
@@ -12,7 +12,7 @@ namespace tandem {
 namespace {
 
 int RowOf(const std::string& record) {
-    return TextToNumber(Field(record, ',', 1));
+    return RecordRow(record);
 }
 
 } // namespace
@@ -21,12 +21,12 @@ void ShiftBlocks(StringList& blocks, int n, int f) {
     if (n == 0)
         return;
     for (std::string& record : blocks.Items()) {
-        const int first = RowOf(record);
-        if (first < f)
+        BlockRecord block = BlockRecord::Read(record);
+        if (block.first < f)
             continue;
-        const int last = TextToNumber(Field(record, ',', 2));
-        record = NumberToText(int64_t(first) - n) + "," + NumberToText(int64_t(last) - n) + "," +
-                 std::string(Field(record, ',', 3));
+        block.first = int32_t(int64_t(block.first) - n);
+        block.last = int32_t(int64_t(block.last) - n);
+        record = block.Text();
     }
 }
 
@@ -38,11 +38,8 @@ void ShiftMarks(StringList& marks, int f, int n) {
         return int64_t(RowOf(mark)) >= int64_t(f) + n;
     });
     at = items.erase(at, end);
-    for (; at != items.end(); ++at) {
-        const size_t comma = at->find(',');
-        const std::string rest = comma == std::string::npos ? std::string() : at->substr(comma);
-        *at = NumberToText(int64_t(RowOf(*at)) - n) + rest;
-    }
+    for (; at != items.end(); ++at)
+        *at = WithRow(*at, int64_t(RowOf(*at)) - n);
 }
 
 void DropMarks(StringList& marks, int first, int last) {

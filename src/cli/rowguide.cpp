@@ -1,6 +1,6 @@
 #include "rowguide.h"
 
-#include "toolkit/fields.h"
+#include "engine/records.h"
 
 #include <algorithm>
 
@@ -27,14 +27,13 @@ void RowGuide::NumberRows(Side side, const std::vector<std::string_view>& rows) 
 }
 
 void RowGuide::MarkBlocks(const StringList& blocks) {
-    for (const std::string& block : blocks.Items()) {
-        std::string_view sides = Field(block, ',', 3);
-        RowKind kind = sides == "l"   ? RowKind::LeftOnly
-                       : sides == "r" ? RowKind::RightOnly
-                                      : RowKind::Changed;
-        int64_t first = std::max<int64_t>(TextToNumber(Field(block, ',', 1)), 0);
-        int64_t last = std::min<int64_t>(TextToNumber(Field(block, ',', 2)),
-                                         static_cast<int64_t>(kinds_.size()) - 1);
+    for (const std::string& text : blocks.Items()) {
+        const BlockRecord block = BlockRecord::Read(text);
+        RowKind kind = block.sides == kLeftOnlySides    ? RowKind::LeftOnly
+                       : block.sides == kRightOnlySides ? RowKind::RightOnly
+                                                        : RowKind::Changed;
+        int64_t first = std::max<int64_t>(block.first, 0);
+        int64_t last = std::min<int64_t>(block.last, static_cast<int64_t>(kinds_.size()) - 1);
         for (int64_t row = first; row <= last; ++row)
             kinds_[static_cast<size_t>(row)] = kind;
         differ_ = true;

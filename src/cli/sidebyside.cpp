@@ -1,6 +1,6 @@
 #include "sidebyside.h"
 
-#include "toolkit/fields.h"
+#include "engine/records.h"
 
 #include <algorithm>
 
@@ -61,17 +61,15 @@ SideBySide::SideBySide(const ComparisonResult& result, const RowGuide& guide, Vi
 std::vector<SideBySide::Mark> SideBySide::ReadMarks(const StringList& list) {
     std::vector<Mark> marks;
     marks.reserve(static_cast<size_t>(list.Count()));
-    for (const std::string& record : list.Items()) {
-        const int32_t row = TextToNumber(Field(record, ',', 1));
-        if (row < 0)
+    for (const std::string& text : list.Items()) {
+        const MarkRecord record = MarkRecord::Read(text);
+        if (record.row < 0)
             continue;
-        Mark mark{static_cast<size_t>(row), FieldCount(record, ',') == 2, {}};
-        if (mark.whole) {
-            mark.span.colour = TextToNumber(Field(record, ',', 2));
-        } else {
-            mark.span = {TextToNumber(Field(record, ',', 2)), TextToNumber(Field(record, ',', 3)),
-                         TextToNumber(Field(record, ',', 4))};
-        }
+        Mark mark{static_cast<size_t>(record.row), record.wholeRow, {}};
+        if (mark.whole)
+            mark.span.colour = record.colour;
+        else
+            mark.span = {record.start, record.length, record.colour};
         marks.push_back(mark);
     }
     std::stable_sort(marks.begin(), marks.end(),

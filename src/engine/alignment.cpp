@@ -2,6 +2,7 @@
 // rows become changed pairs, anything else goes to the search), equalise the lengths, tidy.
 #include "alignmentrun.h"
 #include "findsync.h"
+#include "records.h"
 #include "tidy.h"
 #include "toolkit/fields.h"
 
@@ -20,11 +21,7 @@ AlignmentRun::AlignmentRun(LineList& left, LineList& right, const CompareOptions
     : left_(left), right_(right),
       // Depth divides costs by (score - Depth + 1), so it must stay within 0..100.
       depth_(std::clamp(options.depth, 0, kDeepestDepth)), lookup_(std::max(options.lookup, 0)),
-      window_(int64_t{lookup_} * 3 / 2), result_(result),
-      insertColour_(NumberToText(options.colours.insert)),
-      difference1Colour_(NumberToText(options.colours.difference1)),
-      difference2Colour_(NumberToText(options.colours.difference2)),
-      difference3Colour_(NumberToText(options.colours.difference3)) {}
+      window_(int64_t{lookup_} * 3 / 2), result_(result), colours_(options.colours) {}
 
 bool AlignmentRun::WalkRows(ProgressSink* progress) {
     int i = 0;
@@ -79,14 +76,14 @@ void AlignmentRun::SearchStep(int& i, int& j) {
     const int targetRight = static_cast<int>(a);
     const int targetLeft = static_cast<int>(b);
     auto fillLeft = [&] {
-        EmitBlock(left_, right_, result_.leftMarks, result_.rightMarks, "r", joined, targetRight, j,
-                  i);
+        EmitBlock(left_, right_, result_.leftMarks, result_.rightMarks, kRightOnlySides, joined,
+                  targetRight, j, i);
         if (joined > 0)
             ++i, ++j; // the last piece of a split line faces the line it came from
     };
     auto fillRight = [&] {
-        EmitBlock(right_, left_, result_.rightMarks, result_.leftMarks, "l", joined, targetLeft, i,
-                  j);
+        EmitBlock(right_, left_, result_.rightMarks, result_.leftMarks, kLeftOnlySides, joined,
+                  targetLeft, i, j);
         if (joined > 0)
             ++i, ++j;
     };

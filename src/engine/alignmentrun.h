@@ -50,7 +50,7 @@ public:
 private:
     void SearchStep(int& i, int& j);
     void ShiftFor(const LineList& list, int at);
-    void AddMark(StringList& marks, int row, const std::string& colour);
+    void AddMark(StringList& marks, int row, int32_t colour);
     void AddBlock(int first, int last, std::string_view sides);
 
     LineList& left_;
@@ -60,10 +60,7 @@ private:
     ScoreWindow window_;
     ComparisonResult& result_;
     bool forceSearch_ = false;
-    std::string insertColour_;
-    std::string difference1Colour_;
-    std::string difference2Colour_;
-    std::string difference3Colour_;
+    const MarkColours colours_;
 };
 
 } // namespace tandem

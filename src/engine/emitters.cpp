@@ -1,7 +1,7 @@
 // Recording differences while the rows are walked: changed pairs, and one-sided blocks with the
 // filler lines that keep both sides aligned.
 #include "alignmentrun.h"
-#include "toolkit/fields.h"
+#include "records.h"
 
 namespace tandem {
 
@@ -9,31 +9,29 @@ namespace {
 constexpr char kBlank = ' ';
 } // namespace
 
-void AlignmentRun::AddMark(StringList& marks, int row, const std::string& colour) {
-    marks.Add(NumberToText(row) + ',' + colour);
+void AlignmentRun::AddMark(StringList& marks, int row, int32_t colour) {
+    marks.Add(MarkRecord::WholeRow(row, colour).Text());
 }
 
 void AlignmentRun::AddBlock(int first, int last, std::string_view sides) {
-    std::string record = NumberToText(first) + ',' + NumberToText(last) + ',';
-    record += sides;
-    result_.blocks.Add(record);
+    result_.blocks.Add(BlockRecord{first, last, std::string(sides)}.Text());
 }
 
 void AlignmentRun::EmitPair(int i, std::string_view leftText, int j, std::string_view rightText,
                             StringList& leftMarks, StringList& rightMarks) {
     if (leftText.empty()) {
-        AddBlock(j, j, "r");
-        AddMark(rightMarks, j, difference1Colour_);
+        AddBlock(j, j, kRightOnlySides);
+        AddMark(rightMarks, j, colours_.difference1);
         return;
     }
     if (rightText.empty()) {
-        AddBlock(i, i, "l");
-        AddMark(leftMarks, i, difference1Colour_);
+        AddBlock(i, i, kLeftOnlySides);
+        AddMark(leftMarks, i, colours_.difference1);
         return;
     }
-    AddBlock(i, i, "lr");
-    AddMark(leftMarks, i, difference3Colour_);
-    AddMark(rightMarks, j, difference3Colour_);
+    AddBlock(i, i, kBothSides);
+    AddMark(leftMarks, i, colours_.difference3);
+    AddMark(rightMarks, j, colours_.difference3);
 
     // The unequal middle, 0-based and inclusive; leading blanks never belong to it.
     auto firstNonBlank = [](std::string_view text) {
@@ -59,11 +57,11 @@ void AlignmentRun::EmitPair(int i, std::string_view leftText, int j, std::string
             break;
     }
     if (endA >= a)
-        leftMarks.Add(NumberToText(i) + ',' + NumberToText(a) + ',' + NumberToText(endA - a + 1) +
-                      ',' + difference2Colour_);
+        leftMarks.Add(
+            MarkRecord::Span(i, int32_t(a), int32_t(endA - a + 1), colours_.difference2).Text());
     if (endB >= b)
-        rightMarks.Add(NumberToText(j) + ',' + NumberToText(b) + ',' + NumberToText(endB - b + 1) +
-                       ',' + difference2Colour_);
+        rightMarks.Add(
+            MarkRecord::Span(j, int32_t(b), int32_t(endB - b + 1), colours_.difference2).Text());
 }
 
 void AlignmentRun::ShiftFor(const LineList& list, int at) {
@@ -97,9 +95,9 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
         } else {
             moved = x.Text(k - 1);
             x.Put(k - 1, {});
-            AddMark(marksX, k - 1, insertColour_);
+            AddMark(marksX, k - 1, colours_.insert);
             if (k < t)
-                AddMark(marksY, k - 1, difference1Colour_);
+                AddMark(marksY, k - 1, colours_.difference1);
             AddBlock(k - 1, k - 1, sideY);
         }
     }
@@ -114,9 +112,9 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
         } else {
             x.Insert(r, {});
             ShiftFor(x, r);
-            AddMark(marksX, r, insertColour_);
+            AddMark(marksX, r, colours_.insert);
             if (r < t)
-                AddMark(marksY, r, difference1Colour_);
+                AddMark(marksY, r, colours_.difference1);
         }
     }
     if (t + n > k)

@@ -1,7 +1,7 @@
 #include "tidy.h"
 
 #include "int32.h"
-#include "toolkit/fields.h"
+#include "records.h"
 
 #include <string>
 #include <vector>
@@ -10,16 +10,18 @@ namespace tandem {
 
 namespace {
 
-constexpr char kSeparator = ',';
-
-int32_t NumberField(std::string_view record, int n) {
-    return TextToNumber(Field(record, kSeparator, n));
+// The field after the row: the colour of a whole-row mark, the start of a span.
+int32_t SecondField(const MarkRecord& mark) {
+    return mark.wholeRow ? mark.colour : mark.start;
 }
 
+// A later mark of the same row replaces the one before it when their second fields differ, except
+// that a span never replaces a whole-row mark: the changed characters stay over their line.
 bool ReplacesMark(const std::string& previous, const std::string& current) {
-    return Field(previous, kSeparator, 1) == Field(current, kSeparator, 1) &&
-           Field(previous, kSeparator, 2) != Field(current, kSeparator, 2) &&
-           FieldCount(current, kSeparator) <= FieldCount(previous, kSeparator);
+    const MarkRecord before = MarkRecord::Read(previous);
+    const MarkRecord after = MarkRecord::Read(current);
+    return before.row == after.row && SecondField(before) != SecondField(after) &&
+           (after.wholeRow || !before.wholeRow);
 }
 
 // Both passes only ever touch the last kept record and the next unread one, so they run as one
@@ -39,16 +41,15 @@ template <typename Place> void Sweep(StringList& list, Place place) {
 // Merges current into the last kept block, or keeps it after dropping the blocks it starts at or
 // before.
 void PlaceBlock(std::vector<std::string>& kept, std::string& current) {
-    std::string_view sides = Field(current, kSeparator, 3);
+    const BlockRecord block = BlockRecord::Read(current);
     while (true) {
-        const std::string& previous = kept.back();
-        if (Add32(NumberField(previous, 2), 1) == NumberField(current, 1) &&
-            Field(previous, kSeparator, 3) == sides) {
-            kept.back() = NumberToText(NumberField(previous, 1)) + kSeparator +
-                          NumberToText(NumberField(current, 2)) + kSeparator + std::string(sides);
+        BlockRecord previous = BlockRecord::Read(kept.back());
+        if (Add32(previous.last, 1) == block.first && previous.sides == block.sides) {
+            previous.last = block.last;
+            kept.back() = previous.Text();
             return;
         }
-        if (NumberField(previous, 1) < NumberField(current, 1))
+        if (previous.first < block.first)
             break;
         kept.pop_back();
         if (kept.empty())

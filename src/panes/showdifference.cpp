@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panes/showdifference.h"
 
+#include "engine/records.h"
 #include "panes/syncguard.h"
 #include "panes/visiblemarks.h"
-#include "toolkit/fields.h"
 #include "toolkit/textpane.h"
 
 namespace tandem {
@@ -49,7 +49,7 @@ int MarkerTop(const TextPane& pane, int row, const QWidget& marker) {
 void ShowDifference(const DifferencePanes& panes, std::string_view block) {
     if (!panes.left || !panes.right)
         return;
-    const int row = TextToNumber(Field(block, ',', 1));
+    const int row = RecordRow(block);
     {
         const SyncGuard guard;
         const int lineHeight = RowHeight(*panes.left, row);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panes/visiblemarks.h"
 
+#include "engine/records.h"
 #include "toolkit/colours.h"
-#include "toolkit/fields.h"
 #include "toolkit/stringlist.h"
 #include "toolkit/textpane.h"
 
@@ -13,30 +13,22 @@ namespace tandem {
 
 namespace {
 
-// A record of this many fields colours a whole row; any other is a span.
-constexpr int kWholeRowFields = 2;
-constexpr int kSpanColourField = 4;
-
 int LastVisibleLine(const TextPane& pane) {
     return pane.LineOf(pane.PositionAt(QPoint(0, pane.viewport()->height())));
 }
 
-void ApplyMark(TextPane& pane, const std::string& mark, CharFormat& format) {
-    const int row = TextToNumber(Field(mark, ',', 1));
-    const int lineStart = pane.LineStart(row);
+void ApplyMark(TextPane& pane, const MarkRecord& mark, CharFormat& format) {
+    const int lineStart = pane.LineStart(mark.row);
     if (lineStart < 0)
         return;
-    const bool wholeRow = FieldCount(mark, ',') == kWholeRowFields;
-    if (wholeRow) {
+    if (mark.wholeRow) {
         // The line end is coloured too, and the pane carries its colour to the right edge.
-        const int length = int(pane.LineText(row).size()) + 1;
+        const int length = int(pane.LineText(mark.row).size()) + 1;
         pane.SetSelectionLength(lineStart, length);
     } else {
-        const int start = lineStart + TextToNumber(Field(mark, ',', 2));
-        pane.SetSelectionLength(start, TextToNumber(Field(mark, ',', 3)));
+        pane.SetSelectionLength(lineStart + mark.start, mark.length);
     }
-    const int colourField = wholeRow ? kWholeRowFields : kSpanColourField;
-    format.background = ColourFromCode(TextToNumber(Field(mark, ',', colourField)));
+    format.background = ColourFromCode(mark.colour);
     pane.ApplyFormat(format);
 }
 
@@ -59,12 +51,12 @@ void ApplyVisibleMarks(TextPane* pane, StringList* marks) {
     std::vector<bool> used(items.size(), false);
     bool applied = false;
     for (size_t index = 0; index < items.size(); ++index) {
-        const int row = TextToNumber(Field(items[index], ',', 1));
-        if (row < first)
+        const MarkRecord mark = MarkRecord::Read(items[index]);
+        if (mark.row < first)
             continue;
-        if (row > last)
+        if (mark.row > last)
             break;
-        ApplyMark(*pane, items[index], format);
+        ApplyMark(*pane, mark, format);
         used[index] = true;
         applied = true;
     }
