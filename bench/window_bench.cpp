@@ -49,16 +49,18 @@ int Window(const char* leftPath, const char* rightPath) {
         tandem::BuildMainWindow({QStringLiteral("tandemview"), QString::fromLocal8Bit(leftPath),
                                  QString::fromLocal8Bit(rightPath)});
     const qint64 compared = timer.elapsed();
-    const int marksBefore = window->leftMarks->Count() + window->rightMarks->Count();
+    const int marksBefore =
+        window->sides[tandem::kLeft].marks->Count() + window->sides[tandem::kRight].marks->Count();
     // The first paint after the run colours the rows on screen.
-    window->leftPane->viewport()->repaint();
-    window->rightPane->viewport()->repaint();
+    window->sides[tandem::kLeft].pane->viewport()->repaint();
+    window->sides[tandem::kRight].pane->viewport()->repaint();
     QApplication::processEvents();
     const qint64 coloured = timer.elapsed();
-    const int marksAfter = window->leftMarks->Count() + window->rightMarks->Count();
+    const int marksAfter =
+        window->sides[tandem::kLeft].marks->Count() + window->sides[tandem::kRight].marks->Count();
     std::printf("compared_ms=%lld coloured_ms=%lld rows=%d marks_used=%d peak_kb=%ld\n",
                 static_cast<long long>(compared), static_cast<long long>(coloured),
-                window->leftPane->LineCount(), marksBefore - marksAfter, PeakKilobytes());
+                window->sides[tandem::kLeft].pane->LineCount(), marksBefore - marksAfter, PeakKilobytes());
     return 0;
 }
 

@@ -26,8 +26,8 @@ constexpr unsigned long kHandCursor = 8;
 
 // The record the popup menu was last offered for, if it still names one.
 bool PopupRecord(const MainWindow& window, BlockRecord& block) {
-    if (!window.blocks || !window.leftMarks || !window.rightMarks || !window.popupPane ||
-        window.popupBlock < 0 || window.popupBlock >= window.blocks->Count())
+    if (!window.blocks || !window.sides[kLeft].marks || !window.sides[kRight].marks ||
+        !window.popupPane || window.popupBlock < 0 || window.popupBlock >= window.blocks->Count())
         return false;
     block = BlockRecord::Read(window.blocks->Item(window.popupBlock));
     return true;
@@ -84,7 +84,7 @@ void TrackBlockUnderMouse(MainWindow& window, TextPane& pane, QPoint at, char le
     DetachPopupMenu(pane);
     window.status->SetPart(kDiffsPart, QStringLiteral("Diffs: %1").arg(window.blocks->Count()));
     window.status->SetPart(kLinesPart,
-                           QStringLiteral("Lines: %1").arg(window.leftPane->LineCount()));
+                           QStringLiteral("Lines: %1").arg(window.sides[kLeft].pane->LineCount()));
 }
 
 // Colours of a whole row, its line end included, go back to the pane's own.
@@ -111,70 +111,80 @@ std::string CarriedLine(const TextPane& source, const TextPane& target, std::str
     return fits ? text.toLatin1().toStdString() : line;
 }
 
-// Stands in for the progress window while Delete edits, so its repaints colour nothing.
-QObject* DeletePlaceholder() {
-    static QObject placeholder;
-    return &placeholder;
-}
-
 } // namespace
+
+// Both panes take no input while a command rewrites their rows.
+class PanesDisabled {
+public:
+    explicit PanesDisabled(MainWindow& window) : window_(window) { Enable(false); }
+    ~PanesDisabled() { Enable(true); }
+    PanesDisabled(const PanesDisabled&) = delete;
+    PanesDisabled& operator=(const PanesDisabled&) = delete;
+
+private:
+    void Enable(bool enabled) {
+        for (PaneSide& side : window_.sides)
+            side.pane->setEnabled(enabled);
+    }
+    MainWindow& window_;
+};
 
 void CopyBlock(MainWindow& window) {
     BlockRecord block;
     if (!PopupRecord(window, block))
         return;
-    TextPane& source = *window.popupPane;
-    const bool toRight = &source == window.leftPane;
-    TextPane& target = toRight ? *window.rightPane : *window.leftPane;
-    (toRight ? window.rightModified : window.leftModified) = true;
-    window.leftPane->setEnabled(false);
-    window.rightPane->setEnabled(false);
-    for (int row = block.first; row <= block.last; ++row) {
-        target.ReplaceLine(row, CarriedLine(source, target, source.LineText(row)));
-        ResetRowColours(target, row);
-        ResetRowColours(source, row);
+    const Side from = window.SideOf(window.popupPane);
+    TextPane& source = *window.sides[from].pane;
+    PaneSide& to = window.sides[Other(from)];
+    TextPane& target = *to.pane;
+    to.modified = true;
+    {
+        const PanesDisabled disabled(window);
+        for (int row = block.first; row <= block.last; ++row) {
+            target.ReplaceLine(row, CarriedLine(source, target, source.LineText(row)));
+            ResetRowColours(target, row);
+            ResetRowColours(source, row);
+        }
+        // The copied rows are lines of the target's file now, and no longer differences.
+        to.fillers.Forget(block.first, block.last);
+        for (PaneSide& side : window.sides)
+            DropMarks(*side.marks, block.first, block.last);
+        window.blocks->Delete(window.popupBlock);
+        DetachPopupMenu(source);
     }
-    // The copied rows are lines of the target's file now, and no longer differences to colour.
-    (toRight ? window.rightFillers : window.leftFillers).Forget(block.first, block.last);
-    DropMarks(*window.leftMarks, block.first, block.last);
-    DropMarks(*window.rightMarks, block.first, block.last);
-    window.blocks->Delete(window.popupBlock);
-    DetachPopupMenu(source);
-    window.leftPane->setEnabled(true);
-    window.rightPane->setEnabled(true);
 }
 
 void DeleteBlock(MainWindow& window) {
     BlockRecord block;
     if (!PopupRecord(window, block))
         return;
-    TextPane& pane = *window.popupPane;
-    const bool left = &pane == window.leftPane;
-    TextPane& other = left ? *window.rightPane : *window.leftPane;
-    StringList& marks = left ? *window.leftMarks : *window.rightMarks;
-    const FillerRows& otherFillers = left ? window.rightFillers : window.leftFillers;
-    Program().progress = DeletePlaceholder();
+    const Side side = window.SideOf(window.popupPane);
+    PaneSide& held = window.sides[side];
+    const PaneSide& facing = window.sides[Other(side)];
+    TextPane& pane = *held.pane;
+    TextPane& other = *facing.pane;
+    const BusyMarkerGuard busy;
     int last = block.last;
     int removed = 0;
     for (int row = block.first; row <= last;) {
         pane.ReplaceLine(row, std::string_view(""));
         ResetRowColours(pane, row);
-        DropMarks(marks, row, row);
-        (left ? window.leftModified : window.rightModified) = true;
+        DropMarks(*held.marks, row, row);
+        held.modified = true;
         // A blank line of the other file stays a line of that file: taking it out of its pane
         // would drop it from the file at that side's next save, unasked.
         if (row >= other.LineCount() || !NormaliseLine(other.LineText(row), false).empty() ||
-            !otherFillers.IsFiller(row)) {
+            !facing.fillers.IsFiller(row)) {
             ++row;
             continue;
         }
         // Blank on both sides now: the row goes from both panes, with everything that named it.
         other.DeleteLines(row, row);
         pane.DeleteLines(row, row);
-        window.leftFillers.RemoveRow(row);
-        window.rightFillers.RemoveRow(row);
-        ShiftMarks(*window.leftMarks, row, 1);
-        ShiftMarks(*window.rightMarks, row, 1);
+        for (PaneSide& each : window.sides) {
+            each.fillers.RemoveRow(row);
+            ShiftMarks(*each.marks, row, 1);
+        }
         ++removed;
         --last;
     }
@@ -185,21 +195,18 @@ void DeleteBlock(MainWindow& window) {
     else
         window.blocks->Replace(
             window.popupBlock,
-            BlockRecord{block.first, last, std::string(left ? kRightOnlySides : kLeftOnlySides)}
+            BlockRecord{block.first, last,
+                        std::string(side == kLeft ? kRightOnlySides : kLeftOnlySides)}
                 .Text());
-    Program().progress = nullptr;
 }
 
-void TrackLeftPaneMouse(MainWindow& window, QPoint at) {
-    SetCopyCaption(window,
-                   window.stacked ? QStringLiteral("Copy down") : QStringLiteral("Copy to right"));
-    TrackBlockUnderMouse(window, *window.leftPane, at, 'l');
-}
-
-void TrackRightPaneMouse(MainWindow& window, QPoint at) {
-    SetCopyCaption(window,
-                   window.stacked ? QStringLiteral("Copy up") : QStringLiteral("Copy to left"));
-    TrackBlockUnderMouse(window, *window.rightPane, at, 'r');
+void TrackPaneMouse(MainWindow& window, Side side, QPoint at) {
+    // The copy goes towards the other pane: right or left side by side, down or up stacked.
+    static const QString kCopyCaptions[2][2] = {
+        {QStringLiteral("Copy to right"), QStringLiteral("Copy down")},
+        {QStringLiteral("Copy to left"), QStringLiteral("Copy up")}};
+    SetCopyCaption(window, kCopyCaptions[side][window.stacked ? 1 : 0]);
+    TrackBlockUnderMouse(window, *window.sides[side].pane, at, side == kLeft ? 'l' : 'r');
 }
 
 } // namespace tandem

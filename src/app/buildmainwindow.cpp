@@ -39,8 +39,7 @@ constexpr int kWindowFontPixels = 14;
 // The marker column at the left edge and the two difference markers in it.
 constexpr int kMarkerColumnWidth = 17;
 constexpr int kMarkerLeft = -1;
-constexpr int kLeftMarkerTop = 63;
-constexpr int kRightMarkerTop = 135;
+constexpr int kMarkerTops[] = {63, 135}; // left, right
 constexpr int kMarkerWidth = 16;
 constexpr int kMarkerHeight = 25;
 // The left holder's width when the panes stand side by side.
@@ -60,8 +59,8 @@ struct ToolbarEntry {
 };
 
 constexpr ToolbarEntry kToolbarEntries[] = {
-    {0, "Open file (left window)", OpenLeftFile},
-    {1, "Open file (right window)", OpenRightFile},
+    {0, "Open file (left window)", [](MainWindow& window) { OpenFile(window, kLeft); }},
+    {1, "Open file (right window)", [](MainWindow& window) { OpenFile(window, kRight); }},
     {-1, nullptr, nullptr},
     {2, "Recompare", Recompare},
     {3, "Split horizontally/vertically", ToggleLayout},
@@ -117,33 +116,32 @@ void BuildMarkers(MainWindow& window) {
     window.markerColumn->resize(kMarkerColumnWidth, window.markerColumn->height());
     SetBackgroundColour(window.markerColumn, ColourFromCode(kWindowColourCode));
     DockLayoutOf(&window)->AddWidget(window.markerColumn, Dock::Left);
-    window.leftMarker = new ImageShow(&window.images, 0, window.markerColumn);
-    window.leftMarker->setGeometry(kMarkerLeft, kLeftMarkerTop, kMarkerWidth, kMarkerHeight);
-    window.leftMarker->hide();
-    window.rightMarker = new ImageShow(&window.images, 0, window.markerColumn);
-    window.rightMarker->setGeometry(kMarkerLeft, kRightMarkerTop, kMarkerWidth, kMarkerHeight);
-    window.rightMarker->hide();
+    for (Side side : kEachSide) {
+        ImageShow*& marker = window.sides[side].marker;
+        marker = new ImageShow(&window.images, 0, window.markerColumn);
+        marker->setGeometry(kMarkerLeft, kMarkerTops[side], kMarkerWidth, kMarkerHeight);
+        marker->hide();
+    }
 }
 
 // One side: its holder with the caption row, the recent-file box and the pane.
-QWidget* BuildSide(MainWindow& window, ShadowLabel*& caption, QComboBox*& box, TextPane*& pane) {
-    auto* holder = new QWidget(window.mainArea);
-    DockLayout* layout = DockLayoutOf(holder);
-    caption = new ShadowLabel(holder, 1);
-    caption->setGeometry(kCaptionRowPlace);
-    caption->setFont(NotBold(window.font()));
-    caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    layout->AddWidget(caption, Dock::None);
-    box = new QComboBox(holder);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setFont(NotBold(window.font()));
-    SetBackgroundColour(box, SystemColour(kWindowColour));
-    layout->AddWidget(box, Dock::Top);
-    pane = new TextPane(holder);
-    pane->SetBackgroundColour(SystemColour(kWindowColour));
-    layout->AddWidget(pane, Dock::Client);
-    return holder;
+void BuildSide(MainWindow& window, PaneSide& side) {
+    side.holder = new QWidget(window.mainArea);
+    DockLayout* layout = DockLayoutOf(side.holder);
+    side.caption = new ShadowLabel(side.holder, 1);
+    side.caption->setGeometry(kCaptionRowPlace);
+    side.caption->setFont(NotBold(window.font()));
+    side.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->AddWidget(side.caption, Dock::None);
+    side.recent = new QComboBox(side.holder);
+    side.recent->setEditable(true);
+    side.recent->setInsertPolicy(QComboBox::NoInsert);
+    side.recent->setFont(NotBold(window.font()));
+    SetBackgroundColour(side.recent, SystemColour(kWindowColour));
+    layout->AddWidget(side.recent, Dock::Top);
+    side.pane = new TextPane(side.holder);
+    side.pane->SetBackgroundColour(SystemColour(kWindowColour));
+    layout->AddWidget(side.pane, Dock::Client);
 }
 
 void BuildPanes(MainWindow& window) {
@@ -151,12 +149,13 @@ void BuildPanes(MainWindow& window) {
     window.mainArea->setContentsMargins(0, 0, 0, 0);
     DockLayoutOf(&window)->AddWidget(window.mainArea, Dock::Client);
     DockLayout* area = DockLayoutOf(window.mainArea);
-    window.rightHolder =
-        BuildSide(window, window.rightCaption, window.rightRecent, window.rightPane);
-    area->AddWidget(window.rightHolder, Dock::Client);
-    window.leftHolder = BuildSide(window, window.leftCaption, window.leftRecent, window.leftPane);
-    window.leftHolder->resize(kLeftHolderWidth, window.leftHolder->height());
-    area->AddWidget(window.leftHolder, Dock::Left);
+    // The right holder fills what the left one, docked at the side, leaves.
+    BuildSide(window, window.sides[kRight]);
+    area->AddWidget(window.sides[kRight].holder, Dock::Client);
+    BuildSide(window, window.sides[kLeft]);
+    QWidget* left = window.sides[kLeft].holder;
+    left->resize(kLeftHolderWidth, left->height());
+    area->AddWidget(left, Dock::Left);
 }
 
 void BuildToolbar(MainWindow& window) {
@@ -187,11 +186,12 @@ void BuildToolbar(MainWindow& window) {
 }
 
 void WireEvents(MainWindow& window) {
-    QObject::connect(window.rightRecent, &QComboBox::currentTextChanged, &window,
-                     [&window] { PickRightRecentFile(window); });
-    QObject::connect(window.leftRecent, &QComboBox::currentTextChanged, &window,
-                     [&window] { PickLeftRecentFile(window); });
-    for (TextPane* pane : {window.leftPane, window.rightPane}) {
+    for (Side side : {kRight, kLeft}) {
+        QObject::connect(window.sides[side].recent, &QComboBox::currentTextChanged, &window,
+                         [&window, side] { PickRecentFile(window, side); });
+    }
+    for (Side side : kEachSide) {
+        TextPane* pane = window.sides[side].pane;
         pane->installEventFilter(&window);
         pane->viewport()->installEventFilter(&window);
         pane->viewport()->setMouseTracking(true);

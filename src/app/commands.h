@@ -2,6 +2,8 @@
 // The main window's commands and event handlers, by theme; each works on the main window's fields.
 #pragma once
 
+#include "toolkit/side.h"
+
 #include <QPoint>
 #include <QString>
 #include <string_view>
@@ -15,18 +17,16 @@ class MainWindow;
 class TextPane;
 
 // Opening files and comparing.
-void OpenLeftFile(MainWindow& window);
-void OpenRightFile(MainWindow& window);
+void OpenFile(MainWindow& window, Side side);
 void Recompare(MainWindow& window);
-void PickLeftRecentFile(MainWindow& window);
-void PickRightRecentFile(MainWindow& window);
+// A pick in a side's recent-file box.
+void PickRecentFile(MainWindow& window, Side side);
 // Loads the pair named in the settings into the panes and compares it.
 void LoadAndCompare(MainWindow& window);
 
 // Comparing: reading a file into a pane (after the save-state step), the comparison run with
 // its progress window, and what the run leaves in the panes.
-void LoadLeftFile(MainWindow& window, const QString& path);
-void LoadRightFile(MainWindow& window, const QString& path);
+void LoadFile(MainWindow& window, Side side, const QString& path);
 void RunComparison(MainWindow& window);
 // Bare names agree when equal after folding a..z to upper case.
 bool SameBareName(const QString& left, const QString& right);
@@ -49,8 +49,8 @@ void LastDifference(MainWindow& window);
 // Copying and deleting blocks from the panes' popup menu.
 void CopyBlock(MainWindow& window);
 void DeleteBlock(MainWindow& window);
-void TrackLeftPaneMouse(MainWindow& window, QPoint at);
-void TrackRightPaneMouse(MainWindow& window, QPoint at);
+// Arms the popup menu while the mouse is over a block the side's pane takes part in.
+void TrackPaneMouse(MainWindow& window, Side side, QPoint at);
 
 // Layout of the panes.
 void ToggleLayout(MainWindow& window);
@@ -68,8 +68,8 @@ void SaveOptions(MainWindow& window);
 // Status parts 0 and 1: "Depth: N%" and "Lookup: N lines".
 void ShowDepthAndLookup(MainWindow& window);
 void SaveState(MainWindow& window);
-// Takes the comparison's filler lines out of a pane, and no other line.
-void StripFillerLines(MainWindow& window, TextPane& pane);
+// Takes the comparison's filler lines out of a side's pane, and no other line.
+void StripFillerLines(MainWindow& window, Side side);
 // Tells the user something went wrong, in a box with one "OK" button.
 void TellUser(const QString& message);
 

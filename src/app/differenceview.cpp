@@ -13,19 +13,18 @@ namespace tandem {
 void ApplyVisibleMarks(MainWindow& window, TextPane* pane) {
     if (Program().progress || !pane)
         return;
-    ApplyVisibleMarks(pane,
-                      pane == window.leftPane ? window.leftMarks.get() : window.rightMarks.get());
+    ApplyVisibleMarks(pane, window.sides[window.SideOf(pane)].marks.get());
 }
 
 void ShowDifference(MainWindow& window, std::string_view block) {
     const bool colouring = !Program().progress;
     DifferencePanes panes;
-    panes.left = window.leftPane;
-    panes.right = window.rightPane;
-    panes.leftMarks = colouring ? window.leftMarks.get() : nullptr;
-    panes.rightMarks = colouring ? window.rightMarks.get() : nullptr;
-    panes.leftMarker = window.leftMarker;
-    panes.rightMarker = window.rightMarker;
+    panes.left = window.sides[kLeft].pane;
+    panes.right = window.sides[kRight].pane;
+    panes.leftMarks = colouring ? window.sides[kLeft].marks.get() : nullptr;
+    panes.rightMarks = colouring ? window.sides[kRight].marks.get() : nullptr;
+    panes.leftMarker = window.sides[kLeft].marker;
+    panes.rightMarker = window.sides[kRight].marker;
     tandem::ShowDifference(panes, block);
 }
 

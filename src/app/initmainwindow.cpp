@@ -36,10 +36,10 @@ void SetBuiltInOptions(MainWindow& window) {
 
 void TakeCommandLine(MainWindow& window, const QStringList& arguments) {
     const CommandLineFiles files = FilesFromArguments(arguments);
-    if (files.left)
-        window.settings->WriteString(settings::kLeftFile, files.left->toStdString());
-    if (files.right)
-        window.settings->WriteString(settings::kRightFile, files.right->toStdString());
+    for (Side side : kEachSide) {
+        if (const std::optional<QString>& name = side == kLeft ? files.left : files.right)
+            window.settings->WriteString(settings::kFileNames[side], name->toStdString());
+    }
 }
 
 } // namespace
@@ -49,24 +49,24 @@ void InitMainWindow(MainWindow& window, const QStringList& arguments) {
         window.status->SetPart(part, QString());
     Program().mainFrame = AttachRoundedFrame(&window);
     window.show();
-    window.leftPane->SetExtendedBackground(true);
-    window.rightPane->SetExtendedBackground(true);
-    window.leftMarks = std::make_unique<StringList>();
-    window.rightMarks = std::make_unique<StringList>();
+    for (PaneSide& side : window.sides) {
+        side.pane->SetExtendedBackground(true);
+        side.marks = std::make_unique<StringList>();
+    }
     window.blocks = std::make_unique<StringList>();
     SetBuiltInOptions(window);
     LoadOptions(window);
-    Program().setup = StartupPlaceholder();
-    TakeCommandLine(window, arguments);
-    ArrangePanes(window);
-    for (ShadowLabel* caption : {window.leftCaption, window.rightCaption}) {
-        caption->raise();
-        caption->show();
+    {
+        const StartupGuard starting;
+        TakeCommandLine(window, arguments);
+        ArrangePanes(window);
+        for (PaneSide& side : window.sides) {
+            side.caption->raise();
+            side.caption->show();
+            ResetPaneFont(*side.pane);
+        }
+        LoadAndCompare(window);
     }
-    ResetPaneFont(*window.leftPane);
-    ResetPaneFont(*window.rightPane);
-    LoadAndCompare(window);
-    Program().setup = nullptr;
     ArrangePanes(window);
     QApplication::processEvents();
     // A window closed during the first comparison went before the event loop started, which

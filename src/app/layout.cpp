@@ -48,11 +48,13 @@ void CoverTextField(QWidget* holder, QComboBox* recent, ShadowLabel* caption) {
 void SplitMainArea(MainWindow& window) {
     const QSize area = window.mainArea->size();
     if (window.stacked) {
-        window.leftHolder->resize(window.leftHolder->width(), (area.height() - kSplitBorders) / 2);
-        window.rightMarker->show();
+        QWidget* left = window.sides[kLeft].holder;
+        left->resize(left->width(), (area.height() - kSplitBorders) / 2);
+        window.sides[kRight].marker->show();
     } else {
-        window.leftHolder->resize((area.width() - kSplitBorders) / 2, window.leftHolder->height());
-        window.rightMarker->hide();
+        QWidget* left = window.sides[kLeft].holder;
+        left->resize((area.width() - kSplitBorders) / 2, left->height());
+        window.sides[kRight].marker->hide();
     }
     Relayout(window.mainArea);
 }
@@ -65,10 +67,10 @@ void ToggleLayout(MainWindow& window) {
 }
 
 void ApplyLayout(MainWindow& window) {
-    if (!window.mainArea || !window.leftHolder || !window.toolbar)
+    if (!window.mainArea || !window.sides[kLeft].holder || !window.toolbar)
         return;
     DockLayoutOf(window.mainArea)
-        ->SetDock(window.leftHolder, window.stacked ? Dock::Top : Dock::Left);
+        ->SetDock(window.sides[kLeft].holder, window.stacked ? Dock::Top : Dock::Left);
     const QList<QAction*> entries = window.toolbar->actions();
     if (entries.size() > kLayoutEntry)
         entries[kLayoutEntry]->setToolTip(window.stacked ? QStringLiteral("Split vertically")
@@ -84,14 +86,16 @@ void ApplyLayout(MainWindow& window) {
 void ArrangePanes(MainWindow& window) {
     if (QCoreApplication::closingDown())
         return;
-    if (!window.markerColumn || !window.leftMarker || !window.rightMarker || !window.mainArea ||
-        !window.leftHolder || !window.rightHolder || !window.leftCaption || !window.rightCaption ||
-        !window.leftPane || !window.rightPane || !window.leftRecent || !window.rightRecent)
+    if (!window.markerColumn || !window.mainArea)
         return;
+    for (const PaneSide& side : window.sides) {
+        if (!side.marker || !side.holder || !side.caption || !side.pane || !side.recent)
+            return;
+    }
     SplitMainArea(window);
-    CoverTextField(window.leftHolder, window.leftRecent, window.leftCaption);
-    CoverTextField(window.rightHolder, window.rightRecent, window.rightCaption);
-    CopyScrollPosition(*window.leftPane, *window.rightPane);
+    for (const PaneSide& side : window.sides)
+        CoverTextField(side.holder, side.recent, side.caption);
+    CopyScrollPosition(*window.sides[kLeft].pane, *window.sides[kRight].pane);
 }
 
 } // namespace tandem

@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/programrefs.h"
 #include "toolkit/textpane.h"
+#include "windows/progresswindow.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -17,10 +18,10 @@ MainWindow::MainWindow() {
 MainWindow::~MainWindow() {
     SaveState(*this);
     // The panes outlive this part of the window; their events must no longer reach it.
-    for (TextPane* pane : {leftPane, rightPane}) {
-        if (pane) {
-            pane->removeEventFilter(this);
-            pane->viewport()->removeEventFilter(this);
+    for (const PaneSide& side : sides) {
+        if (side.pane) {
+            side.pane->removeEventFilter(this);
+            side.pane->viewport()->removeEventFilter(this);
         }
     }
     if (Program().main == this)
@@ -38,13 +39,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    for (TextPane* pane : {leftPane, rightPane}) {
+    for (Side side : kEachSide) {
+        TextPane* pane = sides[side].pane;
         if (!pane || (watched != pane && watched != pane->viewport()))
             continue;
-        if (event->type() == QEvent::MouseMove && watched == pane->viewport()) {
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-            pane == leftPane ? TrackLeftPaneMouse(*this, at) : TrackRightPaneMouse(*this, at);
-        }
+        if (event->type() == QEvent::MouseMove && watched == pane->viewport())
+            TrackPaneMouse(*this, side, static_cast<QMouseEvent*>(event)->position().toPoint());
         return PaneMessageHook(*this, *pane, event);
     }
     return QWidget::eventFilter(watched, event);

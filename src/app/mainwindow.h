@@ -6,12 +6,15 @@
 #include "panes/fillerrows.h"
 #include "settings/settingsstore.h"
 #include "toolkit/imagelist.h"
+#include "toolkit/side.h"
 #include "toolkit/stringlist.h"
+#include "windows/progresswindow.h"
 
 #include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <memory>
 
 class QComboBox;
@@ -28,6 +31,25 @@ class ShadowLabel;
 class StatusLine;
 class TextPane;
 
+// What the window holds once per file: its controls and what it knows of the file.
+struct PaneSide {
+    QWidget* holder = nullptr; // the caption row, the recent-file box and the pane
+    TextPane* pane = nullptr;
+    ShadowLabel* caption = nullptr;
+    QComboBox* recent = nullptr;
+    ImageShow* marker = nullptr;
+    QString fileName;
+    // The side's mark list; absent before start-up has made it and after the close request.
+    std::unique_ptr<StringList> marks;
+    // Which rows the last comparison inserted as fillers, so saving takes out exactly those;
+    // the block commands keep them in step with their edits.
+    FillerRows fillers;
+    bool modified = false;
+    // The file exists but could not be read, so the pane does not hold it and must never be
+    // written over it.
+    bool unreadable = false;
+};
+
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
@@ -41,34 +63,20 @@ public:
 
     QFrame* markerColumn = nullptr;
     QWidget* mainArea = nullptr;
-    QWidget* leftHolder = nullptr;
-    QWidget* rightHolder = nullptr;
-    TextPane* leftPane = nullptr;
-    TextPane* rightPane = nullptr;
     std::unique_ptr<SettingsStore> settings;
     QFileDialog* openDialog = nullptr;
     QMenu* popupMenu = nullptr;
-    ShadowLabel* leftCaption = nullptr;
-    ShadowLabel* rightCaption = nullptr;
-    ImageShow* leftMarker = nullptr;
-    ImageShow* rightMarker = nullptr;
-    QComboBox* leftRecent = nullptr;
-    QComboBox* rightRecent = nullptr;
     QToolBar* toolbar = nullptr;
     StatusLine* status = nullptr;
 
-    QString leftFileName;
-    QString rightFileName;
     int currentDifference = 0;
     bool busy = false;
-    // The result lists; absent before start-up has made them and after the close request.
-    std::unique_ptr<StringList> leftMarks;
-    std::unique_ptr<StringList> rightMarks;
+    // The block list; absent, like the mark lists, before start-up and after the close request.
     std::unique_ptr<StringList> blocks;
+    // Only while a comparison runs; closing the window ends it, and the run with it.
+    std::unique_ptr<ProgressWindow> progressWindow;
     int popupBlock = 0;
     TextPane* popupPane = nullptr;
-    bool leftModified = false;
-    bool rightModified = false;
     bool alignedText = false;
     bool stacked = false; // panes one above the other instead of side by side
     QColor insertColour;
@@ -81,14 +89,9 @@ public:
     // then it is saved as the system's window colour rather than as the colour it shows.
     bool backgroundChosen = false;
 
-    // Comparing: which rows of each pane the last comparison inserted as fillers, so saving
-    // takes out exactly those; the block commands keep them in step with their edits.
-    FillerRows leftFillers;
-    FillerRows rightFillers;
-    // Loading: the side's file exists but could not be read, so its pane does not hold the file
-    // and must never be written over it.
-    bool leftUnreadable = false;
-    bool rightUnreadable = false;
+    std::array<PaneSide, 2> sides;
+    // The side whose pane this is (the left one for any other widget).
+    Side SideOf(const TextPane* pane) const { return pane == sides[kRight].pane ? kRight : kLeft; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -26,25 +26,6 @@ constexpr int kBareNameLength = 64;
 // The file-pair record's third field is the current difference.
 constexpr int kRecordDifferenceField = 3;
 
-struct Side {
-    TextPane* pane;
-    QString& fileName;
-    ShadowLabel* caption;
-    QComboBox* recent;
-    FillerRows& fillers;
-    bool& unreadable;
-};
-
-Side LeftSide(MainWindow& window) {
-    return {window.leftPane,   window.leftFileName, window.leftCaption,
-            window.leftRecent, window.leftFillers,  window.leftUnreadable};
-}
-
-Side RightSide(MainWindow& window) {
-    return {window.rightPane,   window.rightFileName, window.rightCaption,
-            window.rightRecent, window.rightFillers,  window.rightUnreadable};
-}
-
 // Adds the path unless the box holds it already, letter case aside. The program's own changes
 // to a box are not the user's picks, so they reach no handler.
 void AddRecent(QComboBox* recent, const QString& path) {
@@ -65,23 +46,24 @@ void ShowInRecent(QComboBox* recent, const QString& path) {
 void LoadSideFile(MainWindow& window, Side side, const QString& path) {
     SaveState(window);
     window.alignedText = false;
-    side.pane->ScrollVertical(ScrollRequest::Top);
+    PaneSide& held = window.sides[side];
+    held.pane->ScrollVertical(ScrollRequest::Top);
     // An unreadable file gives an empty pane; its name is taken over all the same. A file that
     // is there but could not be read is remembered, so the empty pane is never saved over it.
-    side.unreadable = false;
-    if (!side.pane->LoadFile(path)) {
-        side.pane->SetFileText({});
-        side.unreadable = !path.isEmpty() && QFileInfo::exists(path);
+    held.unreadable = false;
+    if (!held.pane->LoadFile(path)) {
+        held.pane->SetFileText({});
+        held.unreadable = !path.isEmpty() && QFileInfo::exists(path);
     }
-    side.fillers.Clear();
+    held.fillers.Clear();
     if (window.blocks)
         window.blocks->Clear();
-    if (path == side.fileName)
+    if (path == held.fileName)
         return;
-    side.fileName = path;
-    side.caption->setText(path);
-    AddRecent(side.recent, path);
-    ShowInRecent(side.recent, path);
+    held.fileName = path;
+    held.caption->setText(path);
+    AddRecent(held.recent, path);
+    ShowInRecent(held.recent, path);
 }
 
 void MergeStoredList(MainWindow& window, QComboBox* recent, const char* name) {
@@ -105,13 +87,14 @@ void TakePairOptions(MainWindow& window, const std::string& key) {
 }
 
 bool ShouldCompare(const MainWindow& window) {
-    if (SameBareName(window.leftFileName, window.rightFileName) || Program().setup)
+    if (SameBareName(window.sides[kLeft].fileName, window.sides[kRight].fileName) ||
+        Program().setup)
         return true;
     return AskYesNo(QStringLiteral("The names of the files are different. Compare anyway ?"));
 }
 
 void RestoreDifference(MainWindow& window, const std::string& key) {
-    window.leftPane->setFocus();
+    window.sides[kLeft].pane->setFocus();
     const std::string record = window.settings->ReadString(key);
     if (!record.empty()) {
         const int index = TextToNumber(Field(record, ',', kRecordDifferenceField));
@@ -123,19 +106,19 @@ void RestoreDifference(MainWindow& window, const std::string& key) {
             ShowDifference(window, block);
         }
     }
-    window.leftModified = false;
-    window.rightModified = false;
+    for (PaneSide& side : window.sides)
+        side.modified = false;
 }
 
 void OpenSideFile(MainWindow& window, Side side) {
-    window.openDialog->selectFile(side.fileName);
+    window.openDialog->selectFile(window.sides[side].fileName);
     if (window.openDialog->exec() != QDialog::Accepted)
         return;
     const QStringList chosen = window.openDialog->selectedFiles();
     if (chosen.isEmpty())
         return;
     LoadSideFile(window, side, chosen.first());
-    if (SameBareName(window.leftFileName, window.rightFileName))
+    if (SameBareName(window.sides[kLeft].fileName, window.sides[kRight].fileName))
         Recompare(window);
 }
 
@@ -164,47 +147,38 @@ bool SameBareName(const QString& left, const QString& right) {
     return fold(BareName(left)) == fold(BareName(right));
 }
 
-void LoadLeftFile(MainWindow& window, const QString& path) {
-    LoadSideFile(window, LeftSide(window), path);
+void LoadFile(MainWindow& window, Side side, const QString& path) {
+    LoadSideFile(window, side, path);
 }
 
-void LoadRightFile(MainWindow& window, const QString& path) {
-    LoadSideFile(window, RightSide(window), path);
-}
-
-void OpenLeftFile(MainWindow& window) {
-    OpenSideFile(window, LeftSide(window));
-}
-
-void OpenRightFile(MainWindow& window) {
-    OpenSideFile(window, RightSide(window));
+void OpenFile(MainWindow& window, Side side) {
+    OpenSideFile(window, side);
 }
 
 void Recompare(MainWindow& window) {
-    window.leftPane->setEnabled(false);
-    window.rightPane->setEnabled(false);
+    for (Side side : kEachSide)
+        window.sides[side].pane->setEnabled(false);
     SaveState(window);
     window.alignedText = false;
     LoadAndCompare(window);
-    window.leftPane->setEnabled(true);
-    window.rightPane->setEnabled(true);
-    window.leftPane->setFocus();
+    for (Side side : kEachSide)
+        window.sides[side].pane->setEnabled(true);
+    window.sides[kLeft].pane->setFocus();
 }
 
 void LoadAndCompare(MainWindow& window) {
-    LoadLeftFile(window,
-                 window.leftFileName.isEmpty()
-                     ? QString::fromStdString(window.settings->ReadString(settings::kLeftFile))
-                     : window.leftFileName);
-    LoadRightFile(window,
-                  window.rightFileName.isEmpty()
-                      ? QString::fromStdString(window.settings->ReadString(settings::kRightFile))
-                      : window.rightFileName);
-    AddRecent(window.leftRecent, window.leftFileName);
-    AddRecent(window.rightRecent, window.rightFileName);
-    MergeStoredList(window, window.leftRecent, settings::kLeftList);
-    MergeStoredList(window, window.rightRecent, settings::kRightList);
-    const std::string key = PairKey(window.leftFileName, window.rightFileName);
+    for (Side side : kEachSide) {
+        const QString& held = window.sides[side].fileName;
+        LoadFile(window, side,
+                 held.isEmpty() ? QString::fromStdString(
+                                      window.settings->ReadString(settings::kFileNames[side]))
+                                : QString(held));
+    }
+    for (Side side : kEachSide) {
+        AddRecent(window.sides[side].recent, window.sides[side].fileName);
+        MergeStoredList(window, window.sides[side].recent, settings::kRecentLists[side]);
+    }
+    const std::string key = PairKey(window.sides[kLeft].fileName, window.sides[kRight].fileName);
     TakePairOptions(window, key);
     if (ShouldCompare(window))
         RunComparison(window);
@@ -212,29 +186,29 @@ void LoadAndCompare(MainWindow& window) {
         RestoreDifference(window, key);
 }
 
-void PickLeftRecentFile(MainWindow& window) {
-    const QString picked = window.leftRecent->currentText();
-    if (window.busy || picked == window.leftFileName)
+// The one place where the two sides differ: a left pick also finds its partner in the right
+// list (the same bare name, or a pair compared before) and compares the two; a right pick only
+// compares with the left file on show.
+void PickRecentFile(MainWindow& window, Side side) {
+    const QString picked = window.sides[side].recent->currentText();
+    if (window.busy || picked == window.sides[side].fileName)
         return;
-    LoadLeftFile(window, picked);
-    for (int entry = 0; entry < window.rightRecent->count(); ++entry) {
-        const QString partner = window.rightRecent->itemText(entry);
-        if (BareName(window.leftFileName) == BareName(partner) ||
-            HasPairRecord(window, window.leftFileName, partner)) {
-            LoadRightFile(window, partner);
-            ShowInRecent(window.rightRecent, partner);
+    LoadFile(window, side, picked);
+    if (side == kRight) {
+        Recompare(window);
+        return;
+    }
+    const QString& left = window.sides[kLeft].fileName;
+    QComboBox* partners = window.sides[kRight].recent;
+    for (int entry = 0; entry < partners->count(); ++entry) {
+        const QString partner = partners->itemText(entry);
+        if (BareName(left) == BareName(partner) || HasPairRecord(window, left, partner)) {
+            LoadFile(window, kRight, partner);
+            ShowInRecent(partners, partner);
             Recompare(window);
             return;
         }
     }
-}
-
-void PickRightRecentFile(MainWindow& window) {
-    const QString picked = window.rightRecent->currentText();
-    if (window.busy || picked == window.rightFileName)
-        return;
-    LoadRightFile(window, picked);
-    Recompare(window);
 }
 
 } // namespace tandem

@@ -55,11 +55,11 @@ void LoadOptions(MainWindow& window) {
     if (window.lookup == 0)
         window.lookup = settings::kDefaultLookup;
     DockLayoutOf(window.mainArea)
-        ->SetDock(window.leftHolder, window.stacked ? Dock::Top : Dock::Left);
+        ->SetDock(window.sides[kLeft].holder, window.stacked ? Dock::Top : Dock::Left);
     ArrangePanes(window);
     ShowDepthAndLookup(window);
-    window.leftPane->SetBackgroundColour(StoredColour(store, settings::kBackgroundColour));
-    window.rightPane->SetBackgroundColour(StoredColour(store, settings::kBackgroundColour));
+    for (PaneSide& side : window.sides)
+        side.pane->SetBackgroundColour(StoredColour(store, settings::kBackgroundColour));
     window.backgroundChosen = true;
 }
 
@@ -73,8 +73,9 @@ void SaveOptions(MainWindow& window) {
     WriteNumber(store, settings::kLookup, window.lookup);
     WriteNumber(store, settings::kLayout, window.stacked ? kStackedLayout : 0);
     WriteNumber(store, settings::kBackgroundColour,
-                window.backgroundChosen ? CodeFromColour(window.leftPane->BackgroundColour())
-                                        : SystemColourCode(kWindowColour));
+                window.backgroundChosen
+                    ? CodeFromColour(window.sides[kLeft].pane->BackgroundColour())
+                    : SystemColourCode(kWindowColour));
 }
 
 void ShowDepthAndLookup(MainWindow& window) {

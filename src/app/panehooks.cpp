@@ -15,7 +15,7 @@ bool PaneMessageHook(MainWindow& window, TextPane& pane, QEvent* event) {
     // Colouring also runs for a pane that scrolls because the other pane forwards to it.
     if (event->type() == QEvent::Paint)
         ApplyVisibleMarks(window, &pane);
-    TextPane* other = &pane == window.leftPane ? window.rightPane : window.leftPane;
+    TextPane* other = window.sides[Other(window.SideOf(&pane))].pane;
     if (!forwarding.Claimed() || !other)
         return false;
     return ForwardScrolling(pane, *other, event);

@@ -39,12 +39,9 @@ void ExitProgram(MainWindow& window) {
 }
 
 void ReleaseResults(MainWindow& window, QCloseEvent*) {
-    if (Program().progress) {
-        delete Program().progress.data();
-        Program().progress = nullptr;
-    }
-    window.leftMarks.reset();
-    window.rightMarks.reset();
+    window.progressWindow.reset();
+    for (PaneSide& side : window.sides)
+        side.marks.reset();
     window.blocks.reset();
 }
 

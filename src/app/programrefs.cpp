@@ -8,9 +8,4 @@ ProgramRefs& Program() {
     return references;
 }
 
-QObject* StartupPlaceholder() {
-    static QObject placeholder;
-    return &placeholder;
-}
-
 } // namespace tandem

@@ -22,7 +22,36 @@ struct ProgramRefs {
 };
 
 ProgramRefs& Program();
-// Stands in for the Setup dialog during start-up.
-QObject* StartupPlaceholder();
+
+// Sets one of the references to a placeholder of its own for as long as it lives, and puts back
+// what was there before when it goes.
+class PlaceholderGuard {
+public:
+    explicit PlaceholderGuard(QPointer<QObject>& reference)
+        : reference_(reference), previous_(reference) {
+        reference_ = &placeholder_;
+    }
+    ~PlaceholderGuard() { reference_ = previous_; }
+    PlaceholderGuard(const PlaceholderGuard&) = delete;
+    PlaceholderGuard& operator=(const PlaceholderGuard&) = delete;
+
+private:
+    QPointer<QObject>& reference_;
+    QPointer<QObject> previous_;
+    QObject placeholder_;
+};
+
+// Holds the busy marker while an edit repaints the panes, so that no colour is applied meanwhile.
+class BusyMarkerGuard : public PlaceholderGuard {
+public:
+    BusyMarkerGuard() : PlaceholderGuard(Program().progress) {}
+};
+
+// Stands in for the Setup dialog while the program starts: comparing files of different names
+// asks no question then.
+class StartupGuard : public PlaceholderGuard {
+public:
+    StartupGuard() : PlaceholderGuard(Program().setup) {}
+};
 
 } // namespace tandem

@@ -78,30 +78,32 @@ void SetPaneText(TextPane& pane, std::vector<std::string_view>& rows) {
 }
 
 void Publish(MainWindow& window, ComparisonResult& result) {
-    window.leftFillers.Assign(result.left);
-    window.rightFillers.Assign(result.right);
-    SetPaneText(*window.leftPane, result.left);
-    SetPaneText(*window.rightPane, result.right);
-    *window.leftMarks = std::move(result.leftMarks);
-    *window.rightMarks = std::move(result.rightMarks);
+    std::vector<std::string_view>* rows[] = {&result.left, &result.right};
+    StringList* marks[] = {&result.leftMarks, &result.rightMarks};
+    for (Side side : kEachSide) {
+        window.sides[side].fillers.Assign(*rows[side]);
+        SetPaneText(*window.sides[side].pane, *rows[side]);
+        *window.sides[side].marks = std::move(*marks[side]);
+    }
     *window.blocks = std::move(result.blocks);
 }
 
 } // namespace
 
 void RunComparison(MainWindow& window) {
-    if (window.busy || !window.leftMarks || !window.rightMarks || !window.blocks)
+    if (window.busy || !window.sides[kLeft].marks || !window.sides[kRight].marks || !window.blocks)
         return;
     window.toolbar->setEnabled(false);
     window.busy = true;
-    window.leftMarks->Clear();
-    window.rightMarks->Clear();
+    for (PaneSide& side : window.sides)
+        side.marks->Clear();
     window.blocks->Clear();
-    std::vector<std::string_view> left = PaneLines(*window.leftPane);
-    std::vector<std::string_view> right = PaneLines(*window.rightPane);
+    std::vector<std::string_view> left = PaneLines(*window.sides[kLeft].pane);
+    std::vector<std::string_view> right = PaneLines(*window.sides[kRight].pane);
     const bool bothHaveLines = !left.empty() && !right.empty();
 
-    auto* progress = new ProgressWindow();
+    window.progressWindow = std::make_unique<ProgressWindow>();
+    ProgressWindow* progress = window.progressWindow.get();
     Program().progress = progress;
     if (bothHaveLines)
         progress->ShowInFront();
@@ -114,8 +116,7 @@ void RunComparison(MainWindow& window) {
     Publish(window, result);
     window.busy = false;
     progress->Finish();
-    delete progress;
-    Program().progress = nullptr;
+    window.progressWindow.reset();
     window.toolbar->setEnabled(true);
     window.alignedText = true;
 }

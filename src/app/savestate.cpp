@@ -28,42 +28,43 @@ void SaveRecentList(MainWindow& window, QComboBox* recent, const char* name) {
 
 void SavePairRecord(MainWindow& window) {
     SettingsStore& store = *window.settings;
-    store.WriteString(settings::kLeftFile, window.leftFileName.toStdString());
-    store.WriteString(settings::kRightFile, window.rightFileName.toStdString());
-    const std::string key = PairKey(window.leftFileName, window.rightFileName);
-    const TextPane& pane = *window.leftPane;
+    for (Side side : kEachSide)
+        store.WriteString(settings::kFileNames[side], window.sides[side].fileName.toStdString());
+    const std::string key = PairKey(window.sides[kLeft].fileName, window.sides[kRight].fileName);
+    const TextPane& pane = *window.sides[kLeft].pane;
     const std::string record = NumberToText(pane.verticalScrollBar()->value()) + "," +
                                NumberToText(pane.horizontalScrollBar()->value()) + "," +
                                NumberToText(window.currentDifference);
     store.WriteString(key, record);
     store.WriteString(key + settings::kPairDepthSuffix, NumberToText(window.depth));
     store.WriteString(key + settings::kPairLookupSuffix, NumberToText(window.lookup));
-    SaveRecentList(window, window.leftRecent, settings::kLeftList);
-    SaveRecentList(window, window.rightRecent, settings::kRightList);
+    for (Side side : kEachSide)
+        SaveRecentList(window, window.sides[side].recent, settings::kRecentLists[side]);
 }
 
-void SaveSide(MainWindow& window, TextPane& pane, const QString& path, bool unreadable) {
-    if (unreadable) {
+void SaveSide(MainWindow& window, Side side) {
+    PaneSide& held = window.sides[side];
+    if (held.unreadable) {
         TellUser(QStringLiteral("The file %1 was not saved: it could not be read when it was "
                                 "opened, so the window does not hold its text. It was left as "
                                 "it was.")
-                     .arg(path));
+                     .arg(held.fileName));
         return;
     }
-    StripFillerLines(window, pane);
+    StripFillerLines(window, side);
     QString reason;
-    if (!pane.WriteFile(path, &reason))
+    if (!held.pane->WriteFile(held.fileName, &reason))
         TellUser(QStringLiteral("The file %1 could not be saved: %2. It was left as it was.")
-                     .arg(path, reason));
+                     .arg(held.fileName, reason));
 }
 
 } // namespace
 
-void StripFillerLines(MainWindow& window, TextPane& pane) {
-    FillerRows& fillers = &pane == window.leftPane ? window.leftFillers : window.rightFillers;
-    for (const auto& [first, last] : fillers.RunsFromBottom())
-        pane.DeleteLines(first, last);
-    fillers.Clear();
+void StripFillerLines(MainWindow& window, Side side) {
+    PaneSide& held = window.sides[side];
+    for (const auto& [first, last] : held.fillers.RunsFromBottom())
+        held.pane->DeleteLines(first, last);
+    held.fillers.Clear();
 }
 
 void SaveState(MainWindow& window) {
@@ -71,14 +72,14 @@ void SaveState(MainWindow& window) {
     if (!window.alignedText)
         return;
     SavePairRecord(window);
-    if (!window.leftModified && !window.rightModified)
+    if (!window.sides[kLeft].modified && !window.sides[kRight].modified)
         return;
     if (!AskYesNo(QStringLiteral("Save changes ?")))
         return;
-    if (window.leftModified)
-        SaveSide(window, *window.leftPane, window.leftFileName, window.leftUnreadable);
-    if (window.rightModified)
-        SaveSide(window, *window.rightPane, window.rightFileName, window.rightUnreadable);
+    for (Side side : kEachSide) {
+        if (window.sides[side].modified)
+            SaveSide(window, side);
+    }
 }
 
 } // namespace tandem

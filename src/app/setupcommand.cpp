@@ -21,7 +21,7 @@ public:
 
     QColor Colour(ColourRole role) const override {
         if (role == ColourRole::Background)
-            return window_.leftPane->BackgroundColour();
+            return window_.sides[kLeft].pane->BackgroundColour();
         return *MarkColour(role);
     }
 
@@ -30,8 +30,8 @@ public:
             *MarkColour(role) = colour;
             return;
         }
-        window_.leftPane->SetBackgroundColour(colour);
-        window_.rightPane->SetBackgroundColour(colour);
+        for (PaneSide& side : window_.sides)
+            side.pane->SetBackgroundColour(colour);
         window_.backgroundChosen = true;
     }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/comparison.h"
+#include "toolkit/side.h"
 
 #include <array>
 #include <cstdint>
@@ -12,8 +13,6 @@
 namespace tandem {
 
 enum class RowKind : uint8_t { Equal, Changed, LeftOnly, RightOnly };
-
-enum Side { kLeft = 0, kRight = 1 };
 
 class RowGuide {
 public:

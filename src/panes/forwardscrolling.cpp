@@ -2,6 +2,7 @@
 #include "panes/forwardscrolling.h"
 
 #include "panes/scrollevent.h"
+#include "panes/scrollrelay.h"
 #include "toolkit/textpane.h"
 
 #include <QCoreApplication>
@@ -64,7 +65,10 @@ bool ForwardWheel(TextPane& pane, TextPane& other, const QWheelEvent& wheel) {
     // A sideways turn is the pane's own; its scroll bar reports the move, which is forwarded.
     if (delta.y() == 0 && delta.x() != 0)
         return false;
-    const int lines = WheelLines(delta.y());
+    ScrollRelay* relay = ScrollRelay::Of(pane);
+    if (!relay)
+        return false;
+    const int lines = relay->Wheel().Lines(delta.y());
     if (lines != 0) {
         other.ScrollLines(lines);
         pane.ScrollLines(lines);
@@ -74,14 +78,12 @@ bool ForwardWheel(TextPane& pane, TextPane& other, const QWheelEvent& wheel) {
 
 } // namespace
 
-int WheelLines(int delta) {
-    // Line fractions, in notch parts, left over from earlier turns in the same direction.
-    static int pending = 0;
-    if ((pending < 0 && delta > 0) || (pending > 0 && delta < 0))
-        pending = 0;
-    pending += delta * kLinesPerNotch;
-    const int lines = pending / kNotchDelta;
-    pending -= lines * kNotchDelta;
+int WheelTurns::Lines(int delta) {
+    if ((pending_ < 0 && delta > 0) || (pending_ > 0 && delta < 0))
+        pending_ = 0;
+    pending_ += delta * kLinesPerNotch;
+    const int lines = pending_ / kNotchDelta;
+    pending_ -= lines * kNotchDelta;
     return -lines;
 }
 

@@ -14,8 +14,16 @@ class TextPane;
 // Page Up and Page Down page both and still reach pane; a wheel notch scrolls both 5 lines.
 bool ForwardScrolling(TextPane& pane, TextPane& other, QEvent* event);
 
-// Lines a wheel turn of delta (eighths of a degree, +120 a notch away from the user) scrolls
-// towards the end of the text; parts of a line are kept for the next turn in the same direction.
-int WheelLines(int delta);
+// Turns wheel deltas into whole lines, keeping the parts of a line left over from earlier turns in
+// the same direction.
+class WheelTurns {
+public:
+    // Lines a turn of delta (eighths of a degree, +120 a notch away from the user) scrolls
+    // towards the end of the text.
+    int Lines(int delta);
+
+private:
+    int pending_ = 0; // in notch parts
+};
 
 } // namespace tandem

@@ -17,6 +17,10 @@ ScrollRelay::ScrollRelay(TextPane* pane) : QObject(pane), pane_(pane) {
     pane->verticalScrollBar()->installEventFilter(this);
 }
 
+ScrollRelay* ScrollRelay::Of(const TextPane& pane) {
+    return pane.findChild<ScrollRelay*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 void ScrollRelay::Report(Qt::Orientation orientation, int position) {
     ScrollEvent event(orientation, position);
     QCoreApplication::sendEvent(pane_, &event);

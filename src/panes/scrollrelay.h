@@ -4,6 +4,8 @@
 // had been turned over the text, so the pane's event hook sees all of its scrolling.
 #pragma once
 
+#include "panes/forwardscrolling.h"
+
 #include <QObject>
 
 namespace tandem {
@@ -11,9 +13,14 @@ namespace tandem {
 class TextPane;
 
 class ScrollRelay : public QObject {
+    Q_OBJECT
 public:
     // The relay belongs to the pane and goes with it.
     explicit ScrollRelay(TextPane* pane);
+    static ScrollRelay* Of(const TextPane& pane);
+
+    // The pane's wheel, whose parts of a line carry over from one turn to the next.
+    WheelTurns& Wheel() { return wheel_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,6 +30,7 @@ private:
 
     TextPane* pane_;
     bool relayingWheel_ = false; // the pane passed the wheel back to the bar itself
+    WheelTurns wheel_;
 };
 
 } // namespace tandem

@@ -15,6 +15,9 @@ inline constexpr const char* kLeftFile = "Left_File";
 inline constexpr const char* kRightFile = "Rigt_File";
 inline constexpr const char* kLeftList = "Left_List";
 inline constexpr const char* kRightList = "Rigt_List";
+// The same names by side, left first.
+inline constexpr const char* kFileNames[] = {kLeftFile, kRightFile};
+inline constexpr const char* kRecentLists[] = {kLeftList, kRightList};
 
 // Placement of a window: number values.
 inline constexpr const char* kLeft = "Left";

@@ -60,24 +60,25 @@ TEST_F(MainWindowTest, ControlsSitWhereTheyBelong) {
     EXPECT_EQ(window->markerColumn->frameShadow(), QFrame::Sunken);
     EXPECT_EQ(DockIn(window.get(), window->mainArea), Dock::Client);
     EXPECT_EQ(DockIn(window.get(), window->toolbar), Dock::Top);
-    EXPECT_EQ(window->leftMarker->geometry(), QRect(-1, 63, 16, 25));
-    EXPECT_EQ(window->rightMarker->geometry(), QRect(-1, 135, 16, 25));
-    EXPECT_FALSE(window->leftMarker->isVisible());
-    EXPECT_FALSE(window->rightMarker->isVisible());
+    EXPECT_EQ(window->sides[kLeft].marker->geometry(), QRect(-1, 63, 16, 25));
+    EXPECT_EQ(window->sides[kRight].marker->geometry(), QRect(-1, 135, 16, 25));
+    EXPECT_FALSE(window->sides[kLeft].marker->isVisible());
+    EXPECT_FALSE(window->sides[kRight].marker->isVisible());
     EXPECT_EQ(window->images.Count(), 1);
 
-    EXPECT_EQ(DockIn(window->mainArea, window->leftHolder), Dock::Left);
-    EXPECT_EQ(window->leftHolder->width(), window->mainArea->width() / 2);
-    EXPECT_EQ(DockIn(window->mainArea, window->rightHolder), Dock::Client);
-    EXPECT_EQ(window->rightHolder->geometry().left(), window->leftHolder->width());
-    EXPECT_EQ(window->rightHolder->geometry().right(), window->mainArea->width() - 1);
-    for (QComboBox* recent : {window->leftRecent, window->rightRecent}) {
+    EXPECT_EQ(DockIn(window->mainArea, window->sides[kLeft].holder), Dock::Left);
+    EXPECT_EQ(window->sides[kLeft].holder->width(), window->mainArea->width() / 2);
+    EXPECT_EQ(DockIn(window->mainArea, window->sides[kRight].holder), Dock::Client);
+    EXPECT_EQ(window->sides[kRight].holder->geometry().left(),
+              window->sides[kLeft].holder->width());
+    EXPECT_EQ(window->sides[kRight].holder->geometry().right(), window->mainArea->width() - 1);
+    for (QComboBox* recent : {window->sides[kLeft].recent, window->sides[kRight].recent}) {
         EXPECT_EQ(DockIn(recent->parentWidget(), recent), Dock::Top);
         EXPECT_TRUE(recent->isEditable());
         EXPECT_EQ(recent->insertPolicy(), QComboBox::NoInsert);
         EXPECT_FALSE(recent->font().bold());
     }
-    for (TextPane* pane : {window->leftPane, window->rightPane}) {
+    for (TextPane* pane : {window->sides[kLeft].pane, window->sides[kRight].pane}) {
         EXPECT_EQ(DockIn(pane->parentWidget(), pane), Dock::Client);
         EXPECT_TRUE(pane->isReadOnly());
         EXPECT_EQ(pane->SelectionFormat().face, "Courier New");
@@ -86,8 +87,9 @@ TEST_F(MainWindowTest, ControlsSitWhereTheyBelong) {
 }
 
 TEST_F(MainWindowTest, CaptionRowsLieOverTheRecentFileBoxesTextFields) {
-    for (auto [caption, recent] : {std::pair{window->leftCaption, window->leftRecent},
-                                   std::pair{window->rightCaption, window->rightRecent}}) {
+    for (auto [caption, recent] :
+         {std::pair{window->sides[kLeft].caption, window->sides[kLeft].recent},
+          std::pair{window->sides[kRight].caption, window->sides[kRight].recent}}) {
         EXPECT_TRUE(caption->isVisible());
         EXPECT_EQ(caption->Depth(), 1);
         EXPECT_FALSE(caption->font().bold());
@@ -151,13 +153,15 @@ TEST_F(MainWindowTest, BuiltInOptionsAreSet) {
 }
 
 TEST_F(MainWindowTest, ResizingLaysTheWindowOutAgain) {
-    const int paneWidth = window->rightPane->width();
+    const int paneWidth = window->sides[kRight].pane->width();
     window->resize(window->width() + 200, window->height() + 100);
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(window->rightPane->width(), paneWidth + 100); // the split stays in the middle
-    EXPECT_EQ(window->leftHolder->width(), window->mainArea->width() / 2);
+    EXPECT_EQ(window->sides[kRight].pane->width(),
+              paneWidth + 100); // the split stays in the middle
+    EXPECT_EQ(window->sides[kLeft].holder->width(), window->mainArea->width() / 2);
     EXPECT_EQ(window->status->geometry().bottom(), window->contentsRect().bottom());
-    EXPECT_TRUE(window->rightRecent->geometry().contains(window->rightCaption->geometry()));
+    EXPECT_TRUE(window->sides[kRight].recent->geometry().contains(
+        window->sides[kRight].caption->geometry()));
 }
 
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheResults) {
@@ -171,7 +175,7 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheResults) {
     QCoreApplication::sendPostedEvents();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->blocks);
-    EXPECT_FALSE(window->leftMarks);
+    EXPECT_FALSE(window->sides[kLeft].marks);
 }
 
 TEST(MainWindowStart, CommandLineFilesGoToTheSettings) {

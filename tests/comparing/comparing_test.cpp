@@ -20,65 +20,65 @@ TEST_F(ComparingTest, StartUpShowsTheCommandLinePairAlignedAndColoured) {
     Start({Write("one/a.txt", "a\nx\n"), Write("two/b.txt", "a\nb\nc\nx\n")});
     EXPECT_TRUE(questions.empty()); // different names, but start-up asks nothing
     EXPECT_TRUE(window->alignedText);
-    EXPECT_EQ(window->leftPane->WholeText(), "a\n\n\nx");
-    EXPECT_EQ(window->rightPane->WholeText(), "a\nb\nc\nx");
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "a\n\n\nx");
+    EXPECT_EQ(window->sides[kRight].pane->WholeText(), "a\nb\nc\nx");
     EXPECT_EQ(Blocks(), std::vector<std::string>{"1,2,r"});
-    EXPECT_TRUE(window->leftCaption->text().endsWith("one/a.txt"));
-    EXPECT_EQ(window->leftRecent->count(), 1);
+    EXPECT_TRUE(window->sides[kLeft].caption->text().endsWith("one/a.txt"));
+    EXPECT_EQ(window->sides[kLeft].recent->count(), 1);
     EXPECT_EQ(Program().progress, nullptr);
     EXPECT_TRUE(window->toolbar->isEnabled());
 
     Paint();
-    const CharFormat filler = FormatOfRow(window->leftPane, 1);
+    const CharFormat filler = FormatOfRow(window->sides[kLeft].pane, 1);
     EXPECT_EQ(filler.background, window->insertColour);
     EXPECT_EQ(filler.text, QColor(Qt::white));
-    EXPECT_EQ(FormatOfRow(window->rightPane, 2).background, window->differenceColour1);
-    EXPECT_TRUE(FormatOfRow(window->rightPane, 3).autoBackground);
-    EXPECT_EQ(window->leftMarks->Count(), 0); // all on screen, all used
+    EXPECT_EQ(FormatOfRow(window->sides[kRight].pane, 2).background, window->differenceColour1);
+    EXPECT_TRUE(FormatOfRow(window->sides[kRight].pane, 3).autoBackground);
+    EXPECT_EQ(window->sides[kLeft].marks->Count(), 0); // all on screen, all used
 }
 
 TEST_F(ComparingTest, AChangedLineShowsItsChangedBytesInTheirOwnColour) {
     Start({Write("a.txt", "x = 1;\n"), Write("b.txt", "x = 2;\n")});
     Paint();
-    EXPECT_EQ(FormatOfRow(window->leftPane, 0).background, window->differenceColour3);
-    window->leftPane->SetSelectionLength(4, 0);
-    EXPECT_EQ(window->leftPane->SelectionFormat().background, window->differenceColour2);
+    EXPECT_EQ(FormatOfRow(window->sides[kLeft].pane, 0).background, window->differenceColour3);
+    window->sides[kLeft].pane->SetSelectionLength(4, 0);
+    EXPECT_EQ(window->sides[kLeft].pane->SelectionFormat().background, window->differenceColour2);
 }
 
 TEST_F(ComparingTest, ThePairAndItsCurrentDifferenceComeBackAtTheNextStart) {
     StartFarApart();
-    const QString left = window->leftFileName;
+    const QString left = window->sides[kLeft].fileName;
     FirstDifference(*window);
     NextDifference(*window);
     NextDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 3");
     Start({});
-    EXPECT_EQ(window->leftFileName, left);
+    EXPECT_EQ(window->sides[kLeft].fileName, left);
     EXPECT_EQ(window->currentDifference, 2);
     EXPECT_EQ(Status(4), "Pos: 3");
-    EXPECT_TRUE(window->leftMarker->isVisible());
-    EXPECT_GT(window->leftPane->FirstVisibleLine(), 200); // block 2 at row 250 in view
-    EXPECT_EQ(window->leftRecent->count(), 1);
+    EXPECT_TRUE(window->sides[kLeft].marker->isVisible());
+    EXPECT_GT(window->sides[kLeft].pane->FirstVisibleLine(), 200); // block 2 at row 250 in view
+    EXPECT_EQ(window->sides[kLeft].recent->count(), 1);
 }
 
 TEST_F(ComparingTest, NothingIsColouredWhileTheBusyMarkerIsSet) {
     StartFarApart();
-    const int marks = window->leftMarks->Count();
+    const int marks = window->sides[kLeft].marks->Count();
     ASSERT_GT(marks, 0);
     QObject busy;
     Program().progress = &busy;
-    window->leftPane->ScrollLines(140); // row 150 comes into view
+    window->sides[kLeft].pane->ScrollLines(140); // row 150 comes into view
     Paint();
-    EXPECT_EQ(window->leftMarks->Count(), marks);
+    EXPECT_EQ(window->sides[kLeft].marks->Count(), marks);
     Program().progress = nullptr;
     Paint();
-    EXPECT_LT(window->leftMarks->Count(), marks);
-    EXPECT_EQ(FormatOfRow(window->leftPane, 150).background, window->differenceColour3);
+    EXPECT_LT(window->sides[kLeft].marks->Count(), marks);
+    EXPECT_EQ(FormatOfRow(window->sides[kLeft].pane, 150).background, window->differenceColour3);
 }
 
 TEST_F(ComparingTest, ThePairsOwnDepthAndLookupAreTakenOverAndShown) {
     StartFarApart();
-    const std::string key = PairKey(window->leftFileName, window->rightFileName);
+    const std::string key = PairKey(window->sides[kLeft].fileName, window->sides[kRight].fileName);
     window->settings->WriteString(key + "_DP", "75");
     window->settings->WriteString(key + "_DA", "900");
     window->alignedText = false; // as after Recompare's save-state step
@@ -94,23 +94,23 @@ TEST_F(ComparingTest, NavigationStopsAtBothEndsWithoutWrapping) {
     ASSERT_EQ(Blocks().size(), 3u);
     FirstDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 1");
-    const int top = window->leftPane->FirstVisibleLine();
+    const int top = window->sides[kLeft].pane->FirstVisibleLine();
     PreviousDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 1");
-    EXPECT_EQ(window->leftPane->FirstVisibleLine(), top);
+    EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), top);
     NextDifference(*window);
     NextDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 3");
-    const int lastTop = window->leftPane->FirstVisibleLine();
-    EXPECT_EQ(window->rightPane->FirstVisibleLine(), lastTop);
+    const int lastTop = window->sides[kLeft].pane->FirstVisibleLine();
+    EXPECT_EQ(window->sides[kRight].pane->FirstVisibleLine(), lastTop);
     NextDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 3");
     EXPECT_EQ(window->currentDifference, 2);
-    EXPECT_EQ(window->leftPane->FirstVisibleLine(), lastTop);
+    EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), lastTop);
     FirstDifference(*window);
     LastDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 3");
-    EXPECT_EQ(window->leftPane->FirstVisibleLine(), lastTop);
+    EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), lastTop);
 }
 
 TEST_F(ComparingTest, NavigationOnAnEmptyListLeavesTheIndexOutside) {
@@ -135,12 +135,12 @@ TEST_F(ComparingTest, DifferentNamesAreAskedAboutAndNoLeavesThemUncompared) {
     EXPECT_EQ(questions[0], "The names of the files are different. Compare anyway ?");
     EXPECT_FALSE(window->alignedText);
     EXPECT_TRUE(Blocks().empty());
-    EXPECT_EQ(window->leftPane->WholeText(), "one"); // as read from disk
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "one"); // as read from disk
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(questions.size(), 2u);
     EXPECT_TRUE(window->alignedText);
-    EXPECT_EQ(window->leftPane->LineCount(), 2);
+    EXPECT_EQ(window->sides[kLeft].pane->LineCount(), 2);
 }
 
 TEST_F(ComparingTest, TheSameBareNameInOtherLetterCaseComparesWithoutAQuestion) {
@@ -169,18 +169,18 @@ TEST_F(ComparingTest, OpeningAFileOfTheSameNameComparesAtOnceAnOtherNameWaits) {
         });
     };
     choose(Write("three/NOTES.TXT", "a\nx\nb\n"));
-    OpenRightFile(*window);
+    OpenFile(*window, kRight);
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(window->alignedText);
-    EXPECT_EQ(window->leftPane->WholeText(), "a\n\nb");
-    EXPECT_EQ(window->rightRecent->count(), 2);
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "a\n\nb");
+    EXPECT_EQ(window->sides[kRight].recent->count(), 2);
 
     choose(Write("four/other.txt", "z\n"));
-    OpenLeftFile(*window);
+    OpenFile(*window, kLeft);
     EXPECT_TRUE(questions.empty());
     EXPECT_FALSE(window->alignedText);
-    EXPECT_EQ(window->leftPane->WholeText(), "z");        // as read
-    EXPECT_EQ(window->rightPane->WholeText(), "a\nx\nb"); // the last comparison's text
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "z");        // as read
+    EXPECT_EQ(window->sides[kRight].pane->WholeText(), "a\nx\nb"); // the last comparison's text
     EXPECT_TRUE(Blocks().empty());
 }
 
@@ -196,21 +196,21 @@ TEST_F(ComparingTest, BareNamesAreTheEndOfThePathAtMost64Characters) {
 
 TEST_F(ComparingTest, RecentFileBoxesIgnoreLetterCaseAndPickingALeftFileFindsItsPartner) {
     StartFarApart("far/left.txt", "far/right.txt");
-    const QString left = window->leftFileName;
-    const QString right = window->rightFileName;
+    const QString left = window->sides[kLeft].fileName;
+    const QString right = window->sides[kRight].fileName;
     Start({Write("near/other.txt", "x\n"), Write("near/else.txt", "y\n")});
     answers = {1};
     Recompare(*window); // stores the pair and the lists
     Start({});
-    EXPECT_EQ(window->leftRecent->count(), 2);
-    window->leftRecent->setEditText(left.toUpper()); // typed: loaded, and not listed twice
-    EXPECT_EQ(window->leftFileName, left.toUpper());
-    EXPECT_EQ(window->leftRecent->count(), 2);
+    EXPECT_EQ(window->sides[kLeft].recent->count(), 2);
+    window->sides[kLeft].recent->setEditText(left.toUpper()); // typed: loaded, and not listed twice
+    EXPECT_EQ(window->sides[kLeft].fileName, left.toUpper());
+    EXPECT_EQ(window->sides[kLeft].recent->count(), 2);
     answers = {1}; // the partner's name differs
-    window->leftRecent->setCurrentIndex(window->leftRecent->findText(left));
+    window->sides[kLeft].recent->setCurrentIndex(window->sides[kLeft].recent->findText(left));
     // The far pair has a record, so its right file is loaded and the pair compared.
-    EXPECT_EQ(window->leftFileName, left);
-    EXPECT_EQ(window->rightFileName, right);
+    EXPECT_EQ(window->sides[kLeft].fileName, left);
+    EXPECT_EQ(window->sides[kRight].fileName, right);
     EXPECT_TRUE(window->alignedText);
     EXPECT_EQ(Blocks().size(), 3u);
 }
@@ -238,8 +238,8 @@ TEST_F(ComparingTest, EscapeStopsTheRunWhichShowsWhatItHasAligned) {
     EXPECT_EQ(Program().progress, nullptr);
     EXPECT_TRUE(window->toolbar->isEnabled());
     EXPECT_TRUE(window->alignedText);
-    EXPECT_EQ(window->leftPane->LineCount(), window->rightPane->LineCount());
-    EXPECT_GE(window->leftPane->LineCount(), 2000);
+    EXPECT_EQ(window->sides[kLeft].pane->LineCount(), window->sides[kRight].pane->LineCount());
+    EXPECT_GE(window->sides[kLeft].pane->LineCount(), 2000);
     // Rows after the point where Escape arrived carry no record.
     ASSERT_FALSE(Blocks().empty());
     EXPECT_LT(TextToNumber(Field(Blocks().back(), ',', 2)), 100);
@@ -261,8 +261,8 @@ TEST_F(ComparingTest, ClosingTheWindowDuringARunAbandonsItWithoutTouchingThePane
     EXPECT_EQ(Program().progress, nullptr);
     EXPECT_EQ(window->blocks, nullptr);
     EXPECT_FALSE(window->alignedText);
-    EXPECT_EQ(window->leftPane->LineCount(), 2000); // as read, not filled up
-    EXPECT_EQ(window->rightPane->LineCount(), 2001);
+    EXPECT_EQ(window->sides[kLeft].pane->LineCount(), 2000); // as read, not filled up
+    EXPECT_EQ(window->sides[kRight].pane->LineCount(), 2001);
     window.reset(); // the last save-state step finds no comparison to record
     EXPECT_TRUE(questions.empty());
 }

@@ -56,8 +56,8 @@ protected:
     }
     // What the user sees once the panes have painted.
     void Paint() {
-        window->leftPane->viewport()->repaint();
-        window->rightPane->viewport()->repaint();
+        window->sides[kLeft].pane->viewport()->repaint();
+        window->sides[kRight].pane->viewport()->repaint();
     }
     static CharFormat FormatOfRow(TextPane* pane, int row) {
         pane->SetSelectionLength(pane->LineStart(row), 0);

@@ -9,14 +9,14 @@ namespace {
 
 // Left has CR LF line ends and a byte that is not UTF-8; right has two lines left lacks, and
 // left has a last line right lacks.
-const QByteArray kLeft = "head\r\nkeep \xe9t\xe9\r\ntail\r\nonly left\r\n";
-const QByteArray kRight = "head\nkeep \xc3\xa9t\xc3\xa9\nnew one\nnew two\ntail\n";
+const QByteArray kLeftText = "head\r\nkeep \xe9t\xe9\r\ntail\r\nonly left\r\n";
+const QByteArray kRightText = "head\nkeep \xc3\xa9t\xc3\xa9\nnew one\nnew two\ntail\n";
 
 class SavingTest : public ComparingTest {
 protected:
     void StartPair() {
-        leftPath = Write("one/pair.txt", kLeft);
-        rightPath = Write("two/pair.txt", kRight);
+        leftPath = Write("one/pair.txt", kLeftText);
+        rightPath = Write("two/pair.txt", kRightText);
         Start({leftPath, rightPath});
         ASSERT_TRUE(window->alignedText);
     }
@@ -30,17 +30,17 @@ protected:
     // What Copy does: the right side's lines written over the left's facing rows.
     void CopyToLeft(int first, int last) {
         for (int row = first; row <= last; ++row)
-            window->leftPane->ReplaceLine(row, window->rightPane->LineText(row));
-        window->leftFillers.Forget(first, last);
-        window->leftModified = true;
+            window->sides[kLeft].pane->ReplaceLine(row, window->sides[kRight].pane->LineText(row));
+        window->sides[kLeft].fillers.Forget(first, last);
+        window->sides[kLeft].modified = true;
     }
     // What Delete does when the facing row is a filler: the row goes from both panes.
     void DeleteRowFromBoth(int row) {
-        window->leftPane->DeleteLines(row, row);
-        window->rightPane->DeleteLines(row, row);
-        window->leftFillers.RemoveRow(row);
-        window->rightFillers.RemoveRow(row);
-        window->rightModified = true;
+        window->sides[kLeft].pane->DeleteLines(row, row);
+        window->sides[kRight].pane->DeleteLines(row, row);
+        window->sides[kLeft].fillers.RemoveRow(row);
+        window->sides[kRight].fillers.RemoveRow(row);
+        window->sides[kRight].modified = true;
     }
 
     QString leftPath;
@@ -49,9 +49,9 @@ protected:
 
 TEST_F(SavingTest, YesWritesExactlyTheSidesLinesWithItsOwnLineEndsAndBytes) {
     StartPair();
-    const int first = RowOf(window->rightPane, "new one");
+    const int first = RowOf(window->sides[kRight].pane, "new one");
     ASSERT_GT(first, 0);
-    ASSERT_EQ(window->leftPane->LineText(first), ""); // a filler faces it
+    ASSERT_EQ(window->sides[kLeft].pane->LineText(first), ""); // a filler faces it
     CopyToLeft(first, first + 1);
     answers = {1};
     Recompare(*window);
@@ -59,7 +59,7 @@ TEST_F(SavingTest, YesWritesExactlyTheSidesLinesWithItsOwnLineEndsAndBytes) {
     EXPECT_EQ(questions[0], "Save changes ?");
     EXPECT_EQ(Read(leftPath).toStdString(),
               "head\r\nkeep \xe9t\xe9\r\nnew one\r\nnew two\r\ntail\r\nonly left\r\n");
-    EXPECT_EQ(Read(rightPath), kRight);
+    EXPECT_EQ(Read(rightPath), kRightText);
 }
 
 TEST_F(SavingTest, FillersNeverDrawnAreRemovedAndEmptyLinesOfTheFileKept) {
@@ -67,8 +67,8 @@ TEST_F(SavingTest, FillersNeverDrawnAreRemovedAndEmptyLinesOfTheFileKept) {
     leftPath = Write("one/gaps.txt", left);
     rightPath = Write("two/gaps.txt", "zero\none\n\n\ntwo\nthree\nfour\n");
     Start({leftPath, rightPath});
-    window->leftMarks->Clear(); // nothing was ever drawn, so no colour tells the fillers
-    window->leftModified = true;
+    window->sides[kLeft].marks->Clear(); // nothing was ever drawn, so no colour tells the fillers
+    window->sides[kLeft].modified = true;
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(Read(leftPath), left);
@@ -76,18 +76,19 @@ TEST_F(SavingTest, FillersNeverDrawnAreRemovedAndEmptyLinesOfTheFileKept) {
 
 TEST_F(SavingTest, AShorterSideCutsTheFileShort) {
     StartPair();
-    const int first = RowOf(window->rightPane, "new one");
+    const int first = RowOf(window->sides[kRight].pane, "new one");
     DeleteRowFromBoth(first);
     DeleteRowFromBoth(first);
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(Read(rightPath), "head\nkeep \xc3\xa9t\xc3\xa9\ntail\n");
-    EXPECT_EQ(Read(leftPath), kLeft);
+    EXPECT_EQ(Read(leftPath), kLeftText);
 }
 
 TEST_F(SavingTest, ClosingTheWindowAsksAndSavesToo) {
     StartPair();
-    CopyToLeft(RowOf(window->rightPane, "new one"), RowOf(window->rightPane, "new two"));
+    CopyToLeft(RowOf(window->sides[kRight].pane, "new one"),
+               RowOf(window->sides[kRight].pane, "new two"));
     window->close();
     answers = {1};
     window.reset();
@@ -99,18 +100,20 @@ TEST_F(SavingTest, ClosingTheWindowAsksAndSavesToo) {
 
 TEST_F(SavingTest, NoLeavesTheFileAsItWasAndTheEditIsGone) {
     StartPair();
-    CopyToLeft(RowOf(window->rightPane, "new one"), RowOf(window->rightPane, "new two"));
+    CopyToLeft(RowOf(window->sides[kRight].pane, "new one"),
+               RowOf(window->sides[kRight].pane, "new two"));
     answers = {2};
     Recompare(*window);
     ASSERT_EQ(questions.size(), 1u);
-    EXPECT_EQ(Read(leftPath), kLeft);
-    EXPECT_EQ(RowOf(window->leftPane, "new one"), -1);
+    EXPECT_EQ(Read(leftPath), kLeftText);
+    EXPECT_EQ(RowOf(window->sides[kLeft].pane, "new one"), -1);
 }
 
 TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndTheOtherSideIsStillSaved) {
     StartPair();
-    CopyToLeft(RowOf(window->rightPane, "new one"), RowOf(window->rightPane, "new two"));
-    window->rightModified = true;
+    CopyToLeft(RowOf(window->sides[kRight].pane, "new one"),
+               RowOf(window->sides[kRight].pane, "new two"));
+    window->sides[kRight].modified = true;
     // The left file's folder is gone, so its new content has nowhere to go.
     QDir(QFileInfo(leftPath).path()).removeRecursively();
     answers = {1, 1};
@@ -118,12 +121,12 @@ TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndTheOtherSideIsStillSaved
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_TRUE(questions[1].contains(leftPath)) << questions[1].toStdString();
     EXPECT_TRUE(questions[1].contains("could not be saved"));
-    EXPECT_EQ(Read(rightPath), kRight);
+    EXPECT_EQ(Read(rightPath), kRightText);
 }
 
 // The pane of a file that is there but cannot be read is empty: saving it would wipe the file.
 TEST_F(SavingTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
-    rightPath = Write("two/pair.txt", kRight);
+    rightPath = Write("two/pair.txt", kRightText);
     leftPath = QFileInfo(rightPath).path() + "/../one/pair.txt";
     ASSERT_TRUE(QDir().mkpath(leftPath)); // there, but nothing a pane can read
     Start({leftPath, rightPath});
@@ -135,18 +138,18 @@ TEST_F(SavingTest, AFileThatCouldNotBeReadIsNeverWrittenOver) {
     EXPECT_TRUE(questions[1].contains(leftPath)) << questions[1].toStdString();
     EXPECT_TRUE(questions[1].contains("could not be read"));
     EXPECT_TRUE(QFileInfo(leftPath).isDir());
-    EXPECT_EQ(Read(rightPath), kRight);
+    EXPECT_EQ(Read(rightPath), kRightText);
 }
 
 TEST_F(SavingTest, NothingIsAskedWhenNoSideWasEditedOrNoComparisonIsOnShow) {
     StartPair();
     Recompare(*window);
     EXPECT_TRUE(questions.empty());
-    window->leftModified = true;
+    window->sides[kLeft].modified = true;
     window->alignedText = false; // a file was loaded since
     Recompare(*window);
     EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(Read(leftPath), kLeft);
+    EXPECT_EQ(Read(leftPath), kLeftText);
 }
 
 } // namespace

@@ -6,16 +6,16 @@ namespace tandem {
 namespace {
 
 // Rows 3..5 exist on the left only; rows 8 and 9 differ; row 10 is common again.
-const QByteArray kLeft = Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c", "s6",
+const QByteArray kLeftText = Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c", "s6",
                                 "s7", "value eight = 1", "value nine = 1", "s10"});
-const QByteArray kRight =
+const QByteArray kRightText =
     Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 2", "value nine = 2", "s10"});
 
 class BlockTest : public EditingTest {
 protected:
     void StartPair() {
-        leftPath = Write("left/pair.txt", kLeft);
-        rightPath = Write("right/pair.txt", kRight);
+        leftPath = Write("left/pair.txt", kLeftText);
+        rightPath = Write("right/pair.txt", kRightText);
         Start({leftPath, rightPath});
         ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
     }
@@ -25,8 +25,8 @@ protected:
 
 TEST_F(BlockTest, MenuIsOfferedOnlyOverABlockThePaneTakesPartIn) {
     StartPair();
-    TextPane* left = window->leftPane;
-    TextPane* right = window->rightPane;
+    TextPane* left = window->sides[kLeft].pane;
+    TextPane* right = window->sides[kRight].pane;
     Hover(left, 9);
     EXPECT_EQ(window->popupBlock, 1);
     EXPECT_EQ(window->popupPane, left);
@@ -63,44 +63,44 @@ TEST_F(BlockTest, MenuIsOfferedOnlyOverABlockThePaneTakesPartIn) {
 
 TEST_F(BlockTest, DeleteOverFillersTakesTheRowsOutOfBothPanesAndMovesTheRestUp) {
     StartPair();
-    window->rightMarks->Add("9,255"); // a mark of a later row not yet drawn
-    Delete(window->leftPane, 4);
+    window->sides[kRight].marks->Add("9,255"); // a mark of a later row not yet drawn
+    Delete(window->sides[kLeft].pane, 4);
     const std::vector<std::string> left = {
         "s0", "s1", "s2", "s6", "s7", "value eight = 1", "value nine = 1", "s10"};
-    EXPECT_EQ(Rows(window->leftPane), left);
-    EXPECT_EQ(Rows(window->rightPane).size(), left.size());
+    EXPECT_EQ(Rows(window->sides[kLeft].pane), left);
+    EXPECT_EQ(Rows(window->sides[kRight].pane).size(), left.size());
     EXPECT_EQ(Blocks(), std::vector<std::string>{"5,6,lr"});
-    EXPECT_EQ(window->rightMarks->Items(), std::vector<std::string>{"6,255"});
-    EXPECT_TRUE(window->leftModified);
-    EXPECT_FALSE(window->rightModified);
+    EXPECT_EQ(window->sides[kRight].marks->Items(), std::vector<std::string>{"6,255"});
+    EXPECT_TRUE(window->sides[kLeft].modified);
+    EXPECT_FALSE(window->sides[kRight].modified);
 }
 
 TEST_F(BlockTest, DeleteFacingTextBlanksTheLinesAndLeavesTheOtherSidesBlock) {
     StartPair();
     Paint();
-    Delete(window->leftPane, 8);
-    EXPECT_EQ(window->leftPane->LineText(8), "");
-    EXPECT_EQ(window->leftPane->LineText(9), "");
-    EXPECT_EQ(window->rightPane->LineText(8), "value eight = 2");
-    EXPECT_EQ(window->leftPane->LineCount(), 11);
+    Delete(window->sides[kLeft].pane, 8);
+    EXPECT_EQ(window->sides[kLeft].pane->LineText(8), "");
+    EXPECT_EQ(window->sides[kLeft].pane->LineText(9), "");
+    EXPECT_EQ(window->sides[kRight].pane->LineText(8), "value eight = 2");
+    EXPECT_EQ(window->sides[kLeft].pane->LineCount(), 11);
     EXPECT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,r"}));
-    EXPECT_TRUE(FormatOfRow(window->leftPane, 8).autoBackground);
-    EXPECT_FALSE(FormatOfRow(window->rightPane, 8).autoBackground);
+    EXPECT_TRUE(FormatOfRow(window->sides[kLeft].pane, 8).autoBackground);
+    EXPECT_FALSE(FormatOfRow(window->sides[kRight].pane, 8).autoBackground);
     // The popup stays with the pane and acts on the record at its index.
-    EXPECT_TRUE(RightClick(window->leftPane, 8));
+    EXPECT_TRUE(RightClick(window->sides[kLeft].pane, 8));
     window->popupMenu->hide();
 }
 
 TEST_F(BlockTest, AFacingSingleBlankIsALineButABlankRunIsNot) {
     StartPair();
-    window->rightPane->ReplaceLine(4, " ");
-    window->rightPane->ReplaceLine(5, "   ");
-    Delete(window->leftPane, 3);
-    EXPECT_EQ(Rows(window->rightPane),
+    window->sides[kRight].pane->ReplaceLine(4, " ");
+    window->sides[kRight].pane->ReplaceLine(5, "   ");
+    Delete(window->sides[kLeft].pane, 3);
+    EXPECT_EQ(Rows(window->sides[kRight].pane),
               (std::vector<std::string>{"s0", "s1", "s2", " ", "s6", "s7", "value eight = 2",
                                         "value nine = 2", "s10"}));
-    EXPECT_EQ(window->leftPane->LineText(3), "");
-    EXPECT_EQ(window->leftPane->LineText(4), "s6");
+    EXPECT_EQ(window->sides[kLeft].pane->LineText(3), "");
+    EXPECT_EQ(window->sides[kLeft].pane->LineText(4), "s6");
     EXPECT_EQ(Blocks(), std::vector<std::string>{"6,7,lr"});
 }
 
@@ -110,10 +110,10 @@ TEST_F(BlockTest, DeleteFacingABlankLineOfTheOtherFileKeepsThatLine) {
     rightPath = Write("right/gap.txt", Lines({"a", "", "b", "c"}));
     Start({leftPath, rightPath});
     ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,l"});
-    Delete(window->leftPane, 1);
-    EXPECT_EQ(Rows(window->rightPane), (std::vector<std::string>{"a", "", "b", "c"}));
-    EXPECT_EQ(Rows(window->leftPane), (std::vector<std::string>{"a", "", "b", "c"}));
-    window->rightModified = true; // any later edit of the right side
+    Delete(window->sides[kLeft].pane, 1);
+    EXPECT_EQ(Rows(window->sides[kRight].pane), (std::vector<std::string>{"a", "", "b", "c"}));
+    EXPECT_EQ(Rows(window->sides[kLeft].pane), (std::vector<std::string>{"a", "", "b", "c"}));
+    window->sides[kRight].modified = true; // any later edit of the right side
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(Read(rightPath), Lines({"a", "", "b", "c"}));
@@ -131,19 +131,20 @@ TEST_F(BlockTest, CopyWritesTheLinesOverTheOtherSideWithoutColours) {
     Start({Write("l/copy.txt", left), Write("r/copy.txt", right)});
     ASSERT_EQ(Blocks(), std::vector<std::string>{"10,14,lr"});
     Paint();
-    ASSERT_FALSE(FormatOfRow(window->rightPane, 12).autoBackground);
-    Copy(window->leftPane, 12);
+    ASSERT_FALSE(FormatOfRow(window->sides[kRight].pane, 12).autoBackground);
+    Copy(window->sides[kLeft].pane, 12);
     for (int row = 10; row <= 14; ++row) {
-        EXPECT_EQ(window->rightPane->LineText(row), window->leftPane->LineText(row));
-        EXPECT_TRUE(FormatOfRow(window->rightPane, row).autoBackground) << row;
-        EXPECT_TRUE(FormatOfRow(window->leftPane, row).autoBackground) << row;
+        EXPECT_EQ(window->sides[kRight].pane->LineText(row),
+                  window->sides[kLeft].pane->LineText(row));
+        EXPECT_TRUE(FormatOfRow(window->sides[kRight].pane, row).autoBackground) << row;
+        EXPECT_TRUE(FormatOfRow(window->sides[kLeft].pane, row).autoBackground) << row;
     }
-    EXPECT_EQ(window->rightPane->LineCount(), 20);
-    EXPECT_TRUE(window->rightModified);
-    EXPECT_FALSE(window->leftModified);
+    EXPECT_EQ(window->sides[kRight].pane->LineCount(), 20);
+    EXPECT_TRUE(window->sides[kRight].modified);
+    EXPECT_FALSE(window->sides[kLeft].modified);
     EXPECT_TRUE(Blocks().empty());
-    EXPECT_TRUE(window->leftPane->isEnabled());
-    EXPECT_FALSE(RightClick(window->leftPane, 12)); // Copy took the menu away
+    EXPECT_TRUE(window->sides[kLeft].pane->isEnabled());
+    EXPECT_FALSE(RightClick(window->sides[kLeft].pane, 12)); // Copy took the menu away
 }
 
 TEST_F(BlockTest, EditsInARowThenSaveGiveTheFilesAUserExpects) {
@@ -154,10 +155,10 @@ TEST_F(BlockTest, EditsInARowThenSaveGiveTheFilesAUserExpects) {
                                               "value = 2", "s5", "s6", "s8"}));
     Start({leftPath, rightPath});
     ASSERT_EQ(Blocks(), (std::vector<std::string>{"2,3,r", "6,6,lr", "9,9,l"}));
-    Copy(window->rightPane, 2);   // left gets "right one", "right two" over its fillers
-    Delete(window->rightPane, 6); // right's "value = 2" becomes an empty line
-    Delete(window->leftPane, 9);  // "left only" goes, with right's filler
-    Copy(window->leftPane, 6);    // the left value over right's emptied line
+    Copy(window->sides[kRight].pane, 2);   // left gets "right one", "right two" over its fillers
+    Delete(window->sides[kRight].pane, 6); // right's "value = 2" becomes an empty line
+    Delete(window->sides[kLeft].pane, 9);  // "left only" goes, with right's filler
+    Copy(window->sides[kLeft].pane, 6);    // the left value over right's emptied line
     EXPECT_TRUE(Blocks().empty());
     answers = {1};
     Recompare(*window);
@@ -173,12 +174,12 @@ TEST_F(BlockTest, CopiedLinesKeepTheirCharactersBetweenLatin1AndUtf8Files) {
     rightPath = Write("right/cafe.txt", "menu\ncaf\xc3\xa9 = 2\nend\n"); // UTF-8
     Start({leftPath, rightPath});
     ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"});
-    Copy(window->rightPane, 1);
+    Copy(window->sides[kRight].pane, 1);
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(Read(leftPath), "menu\ncaf\xe9 = 2\nend\n");
     ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"});
-    Copy(window->leftPane, 1);
+    Copy(window->sides[kLeft].pane, 1);
     answers = {1};
     Recompare(*window);
     EXPECT_EQ(Read(rightPath), "menu\ncaf\xc3\xa9 = 2\nend\n");
@@ -186,16 +187,16 @@ TEST_F(BlockTest, CopiedLinesKeepTheirCharactersBetweenLatin1AndUtf8Files) {
 
 TEST_F(BlockTest, NoAnswerKeepsTheFilesAndAStaleIndexDoesNothing) {
     StartPair();
-    Delete(window->leftPane, 4);
+    Delete(window->sides[kLeft].pane, 4);
     window->popupBlock = 5;
-    const std::vector<std::string> before = Rows(window->leftPane);
+    const std::vector<std::string> before = Rows(window->sides[kLeft].pane);
     DeleteBlock(*window);
     CopyBlock(*window);
-    EXPECT_EQ(Rows(window->leftPane), before);
+    EXPECT_EQ(Rows(window->sides[kLeft].pane), before);
     answers = {2};
     Recompare(*window);
-    EXPECT_EQ(Read(leftPath), kLeft);
-    EXPECT_EQ(Read(rightPath), kRight);
+    EXPECT_EQ(Read(leftPath), kLeftText);
+    EXPECT_EQ(Read(rightPath), kRightText);
 }
 
 } // namespace

@@ -37,33 +37,36 @@ TEST_F(LayoutTest, TogglingTwiceReturnsToTheFirstLayoutWithTheBlockShownEachTime
     StartFarApart();
     NextDifference(*window); // the block at row 150
     ASSERT_EQ(window->currentDifference, 1);
-    const QRect leftSideBySide = window->leftHolder->geometry();
-    EXPECT_LE(std::abs(window->leftHolder->width() - window->rightHolder->width()), 1);
-    EXPECT_FALSE(window->rightMarker->isVisible());
+    const QRect leftSideBySide = window->sides[kLeft].holder->geometry();
+    EXPECT_LE(
+        std::abs(window->sides[kLeft].holder->width() - window->sides[kRight].holder->width()), 1);
+    EXPECT_FALSE(window->sides[kRight].marker->isVisible());
 
-    window->leftPane->ScrollLines(-LeftTop());
+    window->sides[kLeft].pane->ScrollLines(-LeftTop());
     ClickSplitButton();
     EXPECT_TRUE(window->stacked);
     EXPECT_EQ(SplitTooltip(), "Split vertically");
-    EXPECT_LT(window->leftHolder->y(), window->rightHolder->y());
-    EXPECT_EQ(window->leftHolder->width(), window->rightHolder->width());
-    EXPECT_LE(std::abs(window->leftHolder->height() - window->rightHolder->height()), 1);
-    EXPECT_TRUE(Shows(window->leftPane, 150));
+    EXPECT_LT(window->sides[kLeft].holder->y(), window->sides[kRight].holder->y());
+    EXPECT_EQ(window->sides[kLeft].holder->width(), window->sides[kRight].holder->width());
+    EXPECT_LE(
+        std::abs(window->sides[kLeft].holder->height() - window->sides[kRight].holder->height()),
+        1);
+    EXPECT_TRUE(Shows(window->sides[kLeft].pane, 150));
     EXPECT_EQ(RightTop(), LeftTop());
-    EXPECT_TRUE(window->rightMarker->isVisible());
-    ExpectMarkerAt(window->leftMarker, window->leftPane, 150);
-    ExpectMarkerAt(window->rightMarker, window->rightPane, 150);
+    EXPECT_TRUE(window->sides[kRight].marker->isVisible());
+    ExpectMarkerAt(window->sides[kLeft].marker, window->sides[kLeft].pane, 150);
+    ExpectMarkerAt(window->sides[kRight].marker, window->sides[kRight].pane, 150);
 
-    window->leftPane->ScrollLines(-LeftTop());
+    window->sides[kLeft].pane->ScrollLines(-LeftTop());
     ToggleLayout(*window);
     EXPECT_FALSE(window->stacked);
     EXPECT_EQ(SplitTooltip(), "Split horizontally");
-    EXPECT_EQ(window->leftHolder->geometry(), leftSideBySide);
-    EXPECT_LT(window->leftHolder->x(), window->rightHolder->x());
-    EXPECT_TRUE(Shows(window->leftPane, 150));
+    EXPECT_EQ(window->sides[kLeft].holder->geometry(), leftSideBySide);
+    EXPECT_LT(window->sides[kLeft].holder->x(), window->sides[kRight].holder->x());
+    EXPECT_TRUE(Shows(window->sides[kLeft].pane, 150));
     EXPECT_EQ(RightTop(), LeftTop());
-    EXPECT_FALSE(window->rightMarker->isVisible());
-    ExpectMarkerAt(window->leftMarker, window->leftPane, 150);
+    EXPECT_FALSE(window->sides[kRight].marker->isVisible());
+    ExpectMarkerAt(window->sides[kLeft].marker, window->sides[kLeft].pane, 150);
 }
 
 TEST_F(LayoutTest, TheLayoutItemOfThePopupMenuSwitchesTooAndIsRemembered) {
@@ -75,8 +78,8 @@ TEST_F(LayoutTest, TheLayoutItemOfThePopupMenuSwitchesTooAndIsRemembered) {
     Start({}); // closing saved the options; the next start comes back stacked
     EXPECT_TRUE(window->stacked);
     EXPECT_EQ(SplitTooltip(), "Split vertically");
-    EXPECT_LT(window->leftHolder->y(), window->rightHolder->y());
-    EXPECT_TRUE(window->rightMarker->isVisible());
+    EXPECT_LT(window->sides[kLeft].holder->y(), window->sides[kRight].holder->y());
+    EXPECT_TRUE(window->sides[kRight].marker->isVisible());
 }
 
 TEST_F(LayoutTest, WithoutDifferencesASwitchShowsBothPanesFromTheFirstLine) {
@@ -100,10 +103,14 @@ TEST_F(LayoutTest, ResizingKeepsTheSplitInTheMiddleAndTheCaptionsOverTheBoxes) {
             ToggleLayout(*window);
         window->resize(window->width() + 101, window->height() + 77);
         QApplication::processEvents();
-        EXPECT_LE(std::abs(window->leftPane->width() - window->rightPane->width()), 1);
-        EXPECT_LE(std::abs(window->leftPane->height() - window->rightPane->height()), 1);
-        for (auto [caption, box] : {std::pair{window->leftCaption, window->leftRecent},
-                                    std::pair{window->rightCaption, window->rightRecent}}) {
+        EXPECT_LE(
+            std::abs(window->sides[kLeft].pane->width() - window->sides[kRight].pane->width()), 1);
+        EXPECT_LE(
+            std::abs(window->sides[kLeft].pane->height() - window->sides[kRight].pane->height()),
+            1);
+        for (auto [caption, box] :
+             {std::pair{window->sides[kLeft].caption, window->sides[kLeft].recent},
+              std::pair{window->sides[kRight].caption, window->sides[kRight].recent}}) {
             EXPECT_TRUE(box->geometry().contains(caption->geometry()));
             // The drop-down button stays free to open the list.
             EXPECT_LT(caption->geometry().right(), box->geometry().right() - 10);
@@ -113,14 +120,15 @@ TEST_F(LayoutTest, ResizingKeepsTheSplitInTheMiddleAndTheCaptionsOverTheBoxes) {
 
 TEST_F(LayoutTest, ASwitchLeavesTheFocusOnTheLeftPaneAndBothPanesAtTheSameOffset) {
     StartLongLines();
-    window->rightPane->setFocus();
-    Key(window->leftPane, Qt::Key_Right);
-    Key(window->leftPane, Qt::Key_Right);
-    window->rightPane->setFocus();
+    window->sides[kRight].pane->setFocus();
+    Key(window->sides[kLeft].pane, Qt::Key_Right);
+    Key(window->sides[kLeft].pane, Qt::Key_Right);
+    window->sides[kRight].pane->setFocus();
     ToggleLayout(*window);
-    EXPECT_EQ(window->focusWidget(), window->leftPane);
-    EXPECT_GT(window->leftPane->ScrollPosition().x(), 0);
-    EXPECT_EQ(window->rightPane->ScrollPosition(), window->leftPane->ScrollPosition());
+    EXPECT_EQ(window->focusWidget(), window->sides[kLeft].pane);
+    EXPECT_GT(window->sides[kLeft].pane->ScrollPosition().x(), 0);
+    EXPECT_EQ(window->sides[kRight].pane->ScrollPosition(),
+              window->sides[kLeft].pane->ScrollPosition());
 }
 
 } // namespace

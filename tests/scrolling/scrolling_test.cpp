@@ -11,21 +11,21 @@ TEST_F(ScrollingTest, ArrowKeysScrollBothPanesByOneLineAndNeverMoveTheCaret) {
     ASSERT_EQ(RightTop(), 10);
     const int caret = Caret();
 
-    Key(window->leftPane, Qt::Key_Down);
+    Key(window->sides[kLeft].pane, Qt::Key_Down);
     EXPECT_EQ(LeftTop(), 11);
     EXPECT_EQ(RightTop(), 11);
-    Key(window->rightPane, Qt::Key_Down);
+    Key(window->sides[kRight].pane, Qt::Key_Down);
     EXPECT_EQ(LeftTop(), 12);
     EXPECT_EQ(RightTop(), 12);
-    Key(window->leftPane, Qt::Key_Up);
+    Key(window->sides[kLeft].pane, Qt::Key_Up);
     EXPECT_EQ(LeftTop(), 11);
     EXPECT_EQ(RightTop(), 11);
     EXPECT_EQ(Caret(), caret);
 
-    Key(window->leftPane, Qt::Key_End);
+    Key(window->sides[kLeft].pane, Qt::Key_End);
     EXPECT_GT(LeftTop(), 250);
     EXPECT_EQ(RightTop(), LeftTop());
-    Key(window->rightPane, Qt::Key_Home);
+    Key(window->sides[kRight].pane, Qt::Key_Home);
     EXPECT_EQ(LeftTop(), 0);
     EXPECT_EQ(RightTop(), 0);
     EXPECT_EQ(Caret(), caret);
@@ -33,50 +33,52 @@ TEST_F(ScrollingTest, ArrowKeysScrollBothPanesByOneLineAndNeverMoveTheCaret) {
 
 TEST_F(ScrollingTest, LeftAndRightScrollBothPanesSideways) {
     StartLongLines();
-    const QPoint at = window->leftPane->ScrollPosition();
-    Key(window->leftPane, Qt::Key_Right);
-    Key(window->leftPane, Qt::Key_Right);
-    const int x = window->leftPane->ScrollPosition().x();
+    const QPoint at = window->sides[kLeft].pane->ScrollPosition();
+    Key(window->sides[kLeft].pane, Qt::Key_Right);
+    Key(window->sides[kLeft].pane, Qt::Key_Right);
+    const int x = window->sides[kLeft].pane->ScrollPosition().x();
     EXPECT_GT(x, at.x());
-    EXPECT_EQ(window->rightPane->ScrollPosition().x(), x);
-    Key(window->rightPane, Qt::Key_Left);
-    EXPECT_LT(window->leftPane->ScrollPosition().x(), x);
-    EXPECT_EQ(window->rightPane->ScrollPosition().x(), window->leftPane->ScrollPosition().x());
+    EXPECT_EQ(window->sides[kRight].pane->ScrollPosition().x(), x);
+    Key(window->sides[kRight].pane, Qt::Key_Left);
+    EXPECT_LT(window->sides[kLeft].pane->ScrollPosition().x(), x);
+    EXPECT_EQ(window->sides[kRight].pane->ScrollPosition().x(),
+              window->sides[kLeft].pane->ScrollPosition().x());
 }
 
 TEST_F(ScrollingTest, PageDownPagesBothPanesAndStillReachesTheFocusedPane) {
     StartFarApart();
-    Key(window->rightPane, Qt::Key_Home);
+    Key(window->sides[kRight].pane, Qt::Key_Home);
     const int caret = Caret();
-    Key(window->rightPane, Qt::Key_PageDown);
+    Key(window->sides[kRight].pane, Qt::Key_PageDown);
     EXPECT_GT(RightTop(), 5);
     EXPECT_EQ(LeftTop(), RightTop());
-    EXPECT_GT(window->rightPane->SelectionStart(), 0); // the focused pane's caret paged too
+    EXPECT_GT(window->sides[kRight].pane->SelectionStart(),
+              0); // the focused pane's caret paged too
     EXPECT_EQ(Caret(), caret);
-    Key(window->leftPane, Qt::Key_PageDown);
-    Key(window->leftPane, Qt::Key_PageUp);
+    Key(window->sides[kLeft].pane, Qt::Key_PageDown);
+    Key(window->sides[kLeft].pane, Qt::Key_PageUp);
     EXPECT_EQ(LeftTop(), RightTop());
 }
 
 TEST_F(ScrollingTest, AWheelNotchScrollsBothPanesByFiveLinesOnce) {
     StartFarApart();
     WheelBothTo(20);
-    Wheel(window->leftPane->viewport(), -120);
+    Wheel(window->sides[kLeft].pane->viewport(), -120);
     EXPECT_EQ(LeftTop(), 25);
     EXPECT_EQ(RightTop(), 25);
-    Wheel(window->rightPane->viewport(), 120);
+    Wheel(window->sides[kRight].pane->viewport(), 120);
     EXPECT_EQ(LeftTop(), 20);
     EXPECT_EQ(RightTop(), 20);
     // Two notches in one turn, then a fine wheel in halves of a notch.
-    Wheel(window->rightPane->viewport(), -240);
+    Wheel(window->sides[kRight].pane->viewport(), -240);
     EXPECT_EQ(LeftTop(), 30);
     EXPECT_EQ(RightTop(), 30);
-    Wheel(window->leftPane->viewport(), -60);
-    Wheel(window->leftPane->viewport(), -60);
+    Wheel(window->sides[kLeft].pane->viewport(), -60);
+    Wheel(window->sides[kLeft].pane->viewport(), -60);
     EXPECT_EQ(LeftTop(), 35);
     EXPECT_EQ(RightTop(), 35);
     // Over the scroll bar the wheel does what it does over the text.
-    Wheel(window->rightPane->verticalScrollBar(), -120);
+    Wheel(window->sides[kRight].pane->verticalScrollBar(), -120);
     EXPECT_EQ(LeftTop(), 40);
     EXPECT_EQ(RightTop(), 40);
 }
@@ -87,12 +89,12 @@ TEST_F(ScrollingTest, ThumbDragsKeepThePanesInStepInBothLayouts) {
         SCOPED_TRACE(stacked ? "stacked" : "side by side");
         if (window->stacked != stacked)
             ToggleLayout(*window);
-        Key(window->leftPane, Qt::Key_Home);
-        DragThumb(window->rightPane, 40);
+        Key(window->sides[kLeft].pane, Qt::Key_Home);
+        DragThumb(window->sides[kRight].pane, 40);
         EXPECT_GT(RightTop(), 10);
         EXPECT_EQ(LeftTop(), RightTop());
         const int top = LeftTop();
-        DragThumb(window->leftPane, 30);
+        DragThumb(window->sides[kLeft].pane, 30);
         EXPECT_GT(LeftTop(), top);
         EXPECT_EQ(RightTop(), LeftTop());
     }
@@ -101,13 +103,13 @@ TEST_F(ScrollingTest, ThumbDragsKeepThePanesInStepInBothLayouts) {
 TEST_F(ScrollingTest, RowsScrolledIntoViewByTheOtherPaneAreColoured) {
     StartFarApart();
     Paint();
-    Key(window->leftPane, Qt::Key_Home);
+    Key(window->sides[kLeft].pane, Qt::Key_Home);
     Paint();
-    ASSERT_TRUE(FormatOfRow(window->rightPane, 150).autoBackground); // not shown yet
+    ASSERT_TRUE(FormatOfRow(window->sides[kRight].pane, 150).autoBackground); // not shown yet
     WheelBothTo(140);
     ASSERT_EQ(RightTop(), 140);
     Paint();
-    EXPECT_EQ(FormatOfRow(window->rightPane, 150).background, window->differenceColour3);
+    EXPECT_EQ(FormatOfRow(window->sides[kRight].pane, 150).background, window->differenceColour3);
 }
 
 } // namespace

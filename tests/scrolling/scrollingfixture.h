@@ -64,18 +64,18 @@ protected:
     }
     // Brings both panes to the line with wheel notches, as a user would.
     void WheelBothTo(int line) {
-        Key(window->leftPane, Qt::Key_Home);
+        Key(window->sides[kLeft].pane, Qt::Key_Home);
         for (int notch = 0; notch < line / kLinesPerNotch; ++notch)
-            Wheel(window->leftPane->viewport(), -kNotchDelta);
+            Wheel(window->sides[kLeft].pane->viewport(), -kNotchDelta);
         for (int rest = 0; rest < line % kLinesPerNotch; ++rest)
-            Key(window->leftPane, Qt::Key_Down);
+            Key(window->sides[kLeft].pane, Qt::Key_Down);
     }
     static constexpr int kNotchDelta = 120;
     static constexpr int kLinesPerNotch = 5;
 
-    int LeftTop() const { return window->leftPane->FirstVisibleLine(); }
-    int RightTop() const { return window->rightPane->FirstVisibleLine(); }
-    int Caret() const { return window->leftPane->SelectionStart(); }
+    int LeftTop() const { return window->sides[kLeft].pane->FirstVisibleLine(); }
+    int RightTop() const { return window->sides[kRight].pane->FirstVisibleLine(); }
+    int Caret() const { return window->sides[kLeft].pane->SelectionStart(); }
 };
 
 } // namespace tandem

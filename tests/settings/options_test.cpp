@@ -35,7 +35,7 @@ protected:
             .toString();
     }
     Dock LeftHolderDock() const {
-        return DockLayoutOf(window->mainArea)->DockOf(window->leftHolder);
+        return DockLayoutOf(window->mainArea)->DockOf(window->sides[kLeft].holder);
     }
 
     TempConfig config;
@@ -88,7 +88,7 @@ TEST_F(OptionsTest, NothingIsLoadedWithoutAnInsertColour) {
     EXPECT_EQ(window->depth, 50);
     EXPECT_EQ(window->lookup, 2000);
     EXPECT_FALSE(window->stacked);
-    EXPECT_EQ(window->leftPane->BackgroundColour(), SystemColour(kWindowColour));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), SystemColour(kWindowColour));
     EXPECT_EQ(window->status->PartText(0), "");
 }
 
@@ -100,8 +100,8 @@ TEST_F(OptionsTest, StoredOptionsAreLoadedAndShown) {
     EXPECT_EQ(window->differenceColour1, QColor(0, 255, 0));
     EXPECT_EQ(window->differenceColour2, QColor(128, 0, 0));
     EXPECT_EQ(window->differenceColour3, QColor(128, 128, 128));
-    EXPECT_EQ(window->leftPane->BackgroundColour(), QColor(192, 192, 192));
-    EXPECT_EQ(window->rightPane->BackgroundColour(), QColor(192, 192, 192));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), QColor(192, 192, 192));
+    EXPECT_EQ(window->sides[kRight].pane->BackgroundColour(), QColor(192, 192, 192));
     EXPECT_EQ(window->depth, 70);
     EXPECT_EQ(window->lookup, 300);
     EXPECT_TRUE(window->stacked);
@@ -117,8 +117,8 @@ TEST_F(OptionsTest, MissingColoursReadAsBlackExceptDifferenceColour3) {
     EXPECT_EQ(window->differenceColour1, QColor(0, 0, 0));
     EXPECT_EQ(window->differenceColour2, QColor(0, 0, 0));
     EXPECT_EQ(window->differenceColour3, QColor(0, 0, 255)); // the built-in one stays
-    EXPECT_EQ(window->leftPane->BackgroundColour(), QColor(0, 0, 0));
-    EXPECT_EQ(window->rightPane->BackgroundColour(), QColor(0, 0, 0));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), QColor(0, 0, 0));
+    EXPECT_EQ(window->sides[kRight].pane->BackgroundColour(), QColor(0, 0, 0));
     // Missing numbers read as 0 and give the built-in ones.
     EXPECT_EQ(window->depth, 50);
     EXPECT_EQ(window->lookup, 2000);
@@ -158,7 +158,7 @@ TEST_F(OptionsTest, ASystemColourIsLookedUpWhenLoaded) {
     Store("[Tandem]\nIColor=-2147483624\nBColor=-2147483643\n");
     Start();
     EXPECT_EQ(window->insertColour, SystemColour(kTooltipBackgroundColour));
-    EXPECT_EQ(window->leftPane->BackgroundColour(), SystemColour(kWindowColour));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), SystemColour(kWindowColour));
 }
 
 TEST_F(OptionsTest, SavedOptionsAreColourCodesAndDecimalNumbers) {
@@ -178,7 +178,7 @@ TEST_F(OptionsTest, SavedOptionsAreColourCodesAndDecimalNumbers) {
     // Never chosen: the system's window colour, as its code.
     EXPECT_EQ(Raw(settings::kBackgroundColour), "-2147483643");
     window->stacked = true;
-    window->leftPane->SetBackgroundColour(QColor(10, 20, 30));
+    window->sides[kLeft].pane->SetBackgroundColour(QColor(10, 20, 30));
     window->backgroundChosen = true;
     SaveOptions(*window);
     EXPECT_EQ(Raw(settings::kLayout), "1");
@@ -200,7 +200,7 @@ TEST_F(OptionsTest, SavedOptionsComeBackOnTheNextStart) {
     EXPECT_EQ(window->depth, 33);
     EXPECT_EQ(window->lookup, 444);
     EXPECT_TRUE(window->stacked);
-    EXPECT_EQ(window->leftPane->BackgroundColour(), SystemColour(kWindowColour));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), SystemColour(kWindowColour));
 }
 
 // The lookup is used as given, however large or negative: the engine copes with either.

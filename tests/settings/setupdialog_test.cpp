@@ -281,8 +281,8 @@ TEST_F(ShowSetupTest, ColoursChangeTheMainWindowAndBothPanes) {
     });
     ShowSetup(*window);
     EXPECT_EQ(window->insertColour, QColor(0, 128, 255));
-    EXPECT_EQ(window->leftPane->BackgroundColour(), QColor(40, 50, 60));
-    EXPECT_EQ(window->rightPane->BackgroundColour(), QColor(40, 50, 60));
+    EXPECT_EQ(window->sides[kLeft].pane->BackgroundColour(), QColor(40, 50, 60));
+    EXPECT_EQ(window->sides[kRight].pane->BackgroundColour(), QColor(40, 50, 60));
     EXPECT_TRUE(window->backgroundChosen);
 }
 
