@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace tandem {
@@ -83,6 +84,33 @@ int NumberOf(const QVariant& value) {
     }
 }
 
+// QSettings keeps what it parsed of a file for the rest of the process, so a file that can no
+// longer be read would still answer from that copy, and a write that failed would still be read
+// back. The store therefore asks the file system first.
+bool StoreReadable() {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    const QFileInfo file(SettingsStore::Location());
+    return !file.exists() || file.isReadable();
+#endif
+}
+
+bool StoreWritable() {
+#ifdef Q_OS_WIN
+    return true;
+#else
+    const QFileInfo file(SettingsStore::Location());
+    if (file.exists())
+        return file.isFile() && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+    // The folders on the way are made by the write: the nearest existing one must take them.
+    QFileInfo folder(file.absolutePath());
+    while (!folder.exists() && !folder.isRoot())
+        folder = QFileInfo(folder.absolutePath());
+    return folder.isDir() && folder.isWritable();
+#endif
+}
+
 } // namespace
 
 SettingsStore::SettingsStore(QWidget* owner) : owner_(owner) {}
@@ -92,7 +120,7 @@ SettingsStore::~SettingsStore() {
 }
 
 void SettingsStore::RestorePlacement() {
-    if (!placementEnabled_ || !owner_)
+    if (!placementEnabled_ || !owner_ || !StoreReadable())
         return;
     const auto store = OpenStore();
     if (!store->childGroups().contains(QString::fromStdString(section_)))
@@ -106,7 +134,7 @@ void SettingsStore::RestorePlacement() {
 }
 
 void SettingsStore::SavePlacement() {
-    if (!placementEnabled_ || !owner_)
+    if (!placementEnabled_ || !owner_ || !StoreWritable())
         return;
     const bool restored =
         !owner_->isMaximized() && !owner_->isMinimized() && !owner_->isFullScreen();
@@ -122,16 +150,22 @@ void SettingsStore::SavePlacement() {
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view text) {
+    if (!StoreWritable())
+        return;
     const auto store = OpenSection(section_);
     store->setValue(Name(name), QString::fromUtf8(text.data(), qsizetype(text.size())));
     store->sync();
 }
 
 std::string SettingsStore::ReadString(std::string_view name) const {
+    if (!StoreReadable())
+        return {};
     return TextOf(OpenSection(section_)->value(Name(name)));
 }
 
 void SettingsStore::WriteList(std::string_view name, const StringList& list) {
+    if (!StoreWritable())
+        return;
     const auto store = OpenSection(section_, name);
     for (int index = 0; index < list.Count(); ++index)
         store->setValue(QString::number(index), QString::fromStdString(list.Item(index)));
@@ -139,6 +173,8 @@ void SettingsStore::WriteList(std::string_view name, const StringList& list) {
 }
 
 std::optional<StringList> SettingsStore::ReadList(std::string_view name) const {
+    if (!StoreReadable())
+        return std::nullopt;
     const auto store = OpenSection(section_, name);
     StringList list;
     for (int index = 0; index < kListReadLimit; ++index) {
