@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
+#include "app/statusparts.h"
 #include "engine/normalise.h"
 #include "engine/records.h"
 #include "toolkit/statusline.h"
@@ -17,9 +18,6 @@ namespace tandem {
 
 namespace {
 
-// Status parts rewritten when the mouse is over no block: the number of blocks and of rows.
-constexpr int kDiffsPart = 2;
-constexpr int kLinesPart = 3;
 // Scintilla puts its text cursor back on every mouse move unless given one by number; 8 is its
 // hand, one past the numbers it names.
 constexpr unsigned long kHandCursor = 8;

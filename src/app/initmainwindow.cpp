@@ -5,6 +5,8 @@
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
+#include "app/statusparts.h"
+#include "engine/comparison.h"
 #include "settings/settingnames.h"
 #include "toolkit/colours.h"
 #include "toolkit/shadowlabel.h"
@@ -18,18 +20,14 @@ namespace tandem {
 
 namespace {
 
-// The status line's parts once the window is ready.
-constexpr int kStatusParts = 5;
-// Built-in options, used until stored options replace them.
-constexpr std::int32_t kDifferenceColour1Code = 0x0000FF;
-constexpr std::int32_t kDifferenceColour2Code = 0x0000BF;
-constexpr std::int32_t kDifferenceColour3Code = 0xFF0000;
-
+// Built-in options, used until stored options replace them: the comparison's own mark colours,
+// and the system's tooltip colour for the filler rows.
 void SetBuiltInOptions(MainWindow& window) {
+    const MarkColours builtIn;
     window.insertColour = SystemColour(kTooltipBackgroundColour);
-    window.differenceColour1 = ColourFromCode(kDifferenceColour1Code);
-    window.differenceColour2 = ColourFromCode(kDifferenceColour2Code);
-    window.differenceColour3 = ColourFromCode(kDifferenceColour3Code);
+    window.differenceColour1 = ColourFromCode(builtIn.difference1);
+    window.differenceColour2 = ColourFromCode(builtIn.difference2);
+    window.differenceColour3 = ColourFromCode(builtIn.difference3);
     window.depth = settings::kDefaultDepth;
     window.lookup = settings::kDefaultLookup;
 }
@@ -45,7 +43,7 @@ void TakeCommandLine(MainWindow& window, const QStringList& arguments) {
 } // namespace
 
 void InitMainWindow(MainWindow& window, const QStringList& arguments) {
-    for (int part = 0; part < kStatusParts; ++part)
+    for (int part = 0; part < kStatusPartCount; ++part)
         window.status->SetPart(part, QString());
     Program().mainFrame = AttachRoundedFrame(&window);
     window.show();

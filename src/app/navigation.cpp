@@ -3,14 +3,12 @@
 // index is not kept inside the block list (a stored index may lie beyond it).
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "app/statusparts.h"
 #include "toolkit/statusline.h"
 
 namespace tandem {
 
 namespace {
-
-// The status part that shows the current difference.
-constexpr int kPositionPart = 4;
 
 int BlockCount(const MainWindow& window) {
     return window.blocks ? window.blocks->Count() : 0;

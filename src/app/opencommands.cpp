@@ -5,6 +5,7 @@
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
+#include "app/statusparts.h"
 #include "settings/pairkey.h"
 #include "settings/settingnames.h"
 #include "toolkit/fields.h"
@@ -77,12 +78,12 @@ void TakePairOptions(MainWindow& window, const std::string& key) {
     const std::string depth = window.settings->ReadString(key + settings::kPairDepthSuffix);
     if (!depth.empty()) {
         window.depth = TextToNumber(depth);
-        window.status->SetPart(0, QStringLiteral("Depth: %1%").arg(window.depth));
+        window.status->SetPart(kDepthPart, DepthText(window.depth));
     }
     const std::string lookup = window.settings->ReadString(key + settings::kPairLookupSuffix);
     if (!lookup.empty()) {
         window.lookup = TextToNumber(lookup);
-        window.status->SetPart(1, QStringLiteral("Lookup: %1 lines").arg(window.lookup));
+        window.status->SetPart(kLookupPart, LookupText(window.lookup));
     }
 }
 

@@ -3,6 +3,7 @@
 // are stored as colour codes in decimal text, RGB or (negative) a system colour.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "app/statusparts.h"
 #include "settings/settingnames.h"
 #include "toolkit/colours.h"
 #include "toolkit/docklayout.h"
@@ -16,7 +17,8 @@ namespace tandem {
 
 namespace {
 
-// A depth outside this range is brought into it: the engine divides by 100 - depth.
+// A depth outside this range is brought into it: the search divides by score - depth + 1, which
+// must stay above 0 for every score from the depth up to 100.
 constexpr int kLowestDepth = 0;
 constexpr int kHighestDepth = 100;
 // The stored layout value for panes one above the other.
@@ -79,8 +81,8 @@ void SaveOptions(MainWindow& window) {
 }
 
 void ShowDepthAndLookup(MainWindow& window) {
-    window.status->SetPart(0, QStringLiteral("Depth: %1%").arg(window.depth));
-    window.status->SetPart(1, QStringLiteral("Lookup: %1 lines").arg(window.lookup));
+    window.status->SetPart(kDepthPart, DepthText(window.depth));
+    window.status->SetPart(kLookupPart, LookupText(window.lookup));
 }
 
 } // namespace tandem

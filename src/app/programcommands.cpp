@@ -16,9 +16,6 @@ namespace tandem {
 
 namespace {
 
-// The panes' standard character format.
-constexpr int kPanePoints = 8;
-const char* const kPaneFace = "Courier New";
 // The question box's client height and frame radius.
 constexpr int kQuestionHeight = 100;
 constexpr int kQuestionRadius = 10;
@@ -50,8 +47,8 @@ void ResetPaneFont(TextPane& pane) {
     pane.SetSelectionLength(0, length == 0 ? 1 : length);
     CharFormat format;
     format.mask = CharFormat::Size | CharFormat::Face;
-    format.points = kPanePoints;
-    format.face = QString::fromLatin1(kPaneFace);
+    format.points = TextPane::kStandardPoints;
+    format.face = QString::fromLatin1(TextPane::kStandardFace);
     pane.ApplyFormat(format);
 }
 

@@ -27,7 +27,6 @@ public:
     ~SettingsStore();
 
     void SetSectionName(std::string name) { section_ = std::move(name); }
-    const std::string& SectionName() const { return section_; }
 
     // Left, Top, Width and Height of the section, a missing one applied as 0; nothing at all
     // when the section does not exist (the owner keeps the place its constructor gave it).

@@ -21,7 +21,6 @@ public:
     // The same from an image resource; a missing resource adds nothing.
     int AddMasked(const QString& resource, const QColor& mask);
     int Count() const { return int(images_.size()); }
-    QSize ImageSize() const { return {width_, height_}; }
     QPixmap Image(int index) const;
     void Draw(QPainter& painter, int index, QPoint at) const;
 

@@ -12,11 +12,6 @@ ImageShow::ImageShow(const ImageList* images, int index, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ImageShow::SetIndex(int index) {
-    index_ = index;
-    update();
-}
-
 void ImageShow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (images_)

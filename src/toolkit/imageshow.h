@@ -14,9 +14,6 @@ public:
     // The list must outlive the control.
     ImageShow(const ImageList* images, int index, QWidget* parent = nullptr);
 
-    void SetIndex(int index);
-    int Index() const { return index_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -11,11 +11,6 @@ ShadowLabel::ShadowLabel(QWidget* parent, int depth)
     setWordWrap(false);
 }
 
-void ShadowLabel::SetDepth(int depth) {
-    depth_ = depth;
-    update();
-}
-
 void ShadowLabel::SetShadowColour(const QColor& colour) {
     shadow_ = colour;
     update();

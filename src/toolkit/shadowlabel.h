@@ -12,10 +12,8 @@ class ShadowLabel : public QLabel {
 public:
     explicit ShadowLabel(QWidget* parent = nullptr, int depth = 1);
 
-    void SetDepth(int depth);
     int Depth() const { return depth_; }
     void SetShadowColour(const QColor& colour);
-    QColor ShadowColour() const { return shadow_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -21,9 +21,6 @@ constexpr int kLastPredefinedStyle = 39;
 constexpr int kDefaultStyle = 0;
 // Styles are read back in slices of this many characters so a huge range needs no huge buffer.
 constexpr int kStyleSlice = 65536;
-// The panes' standard character format.
-constexpr int kPanePoints = 8;
-const char* const kPaneFace = "Courier New";
 
 } // namespace
 
@@ -44,15 +41,16 @@ TextPane::TextPane(QWidget* parent) : QsciScintilla(parent) {
     background_ = palette().color(QPalette::Base);
 
     CharFormat standard;
-    standard.points = kPanePoints;
-    standard.face = QString::fromLatin1(kPaneFace);
+    standard.points = TextPane::kStandardPoints;
+    standard.face = QString::fromLatin1(TextPane::kStandardFace);
     styles_.assign(kStyleLimit, standard);
     styleUsed_.assign(kStyleLimit, false);
     for (int style = kFirstPredefinedStyle; style <= kLastPredefinedStyle; ++style)
         styleUsed_[style] = true;
     styleUsed_[kDefaultStyle] = true;
-    SendScintilla(SCI_STYLESETFONT, static_cast<uintptr_t>(STYLE_DEFAULT), kPaneFace);
-    SendScintilla(SCI_STYLESETSIZE, static_cast<unsigned long>(STYLE_DEFAULT), long(kPanePoints));
+    SendScintilla(SCI_STYLESETFONT, static_cast<uintptr_t>(STYLE_DEFAULT), TextPane::kStandardFace);
+    SendScintilla(SCI_STYLESETSIZE, static_cast<unsigned long>(STYLE_DEFAULT),
+                  long(TextPane::kStandardPoints));
     SendScintilla(SCI_STYLESETFORE, static_cast<unsigned long>(STYLE_DEFAULT),
                   palette().color(QPalette::Text));
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background_);

@@ -28,6 +28,10 @@ enum class ScrollRequest {
 class TextPane : public QsciScintilla {
     Q_OBJECT
 public:
+    // The panes' standard character format.
+    static constexpr int kStandardPoints = 8;
+    static constexpr const char* kStandardFace = "Courier New";
+
     explicit TextPane(QWidget* parent = nullptr);
 
     // Files. Both return false and set error (for the user) on failure; a failed write leaves
