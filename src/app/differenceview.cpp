@@ -26,6 +26,11 @@ void ShowDifference(MainWindow& window, std::string_view block) {
     panes.leftMarker = window.sides[kLeft].marker;
     panes.rightMarker = window.sides[kRight].marker;
     tandem::ShowDifference(panes, block);
+    // An empty record names no block (an index outside the list): row 0 is shown, unmarked.
+    if (block.empty()) {
+        for (PaneSide& side : window.sides)
+            side.marker->hide();
+    }
 }
 
 } // namespace tandem

@@ -97,8 +97,10 @@ bool ShouldCompare(const MainWindow& window) {
 void RestoreDifference(MainWindow& window, const std::string& key) {
     window.sides[kLeft].pane->setFocus();
     const std::string record = window.settings->ReadString(key);
-    if (!record.empty()) {
-        const int index = TextToNumber(Field(record, ',', kRecordDifferenceField));
+    // A pair compared for the first time opens at its first difference, so Next goes to the
+    // second one and none is passed over unseen.
+    const int index = record.empty() ? 0 : TextToNumber(Field(record, ',', kRecordDifferenceField));
+    if (!record.empty() || window.blocks->Count() > 0) {
         SetCurrentDifference(window, index);
         if (index < window.blocks->Count()) {
             const std::string block = window.blocks->Item(index);

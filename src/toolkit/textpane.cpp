@@ -274,6 +274,14 @@ void TextPane::SetExtendedBackground(bool on) {
     }
 }
 
+void TextPane::changeEvent(QEvent* event) {
+    QsciScintilla::changeEvent(event);
+    // The base control paints its default style in the palette's colours whenever it is enabled,
+    // disabled or given another palette; the pane keeps the colours it was given.
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::PaletteChange)
+        SetBackgroundColour(background_);
+}
+
 void TextPane::SetBackgroundColour(const QColor& colour) {
     background_ = colour;
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), colour);

@@ -90,6 +90,7 @@ public:
 protected:
     // The pane has no menu of its own; the window shows its own menu where it wants one.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

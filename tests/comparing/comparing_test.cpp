@@ -67,6 +67,7 @@ TEST_F(ComparingTest, NothingIsColouredWhileTheBusyMarkerIsSet) {
     ASSERT_GT(marks, 0);
     QObject busy;
     Program().progress = &busy;
+    window->sides[kLeft].pane->ScrollVertical(ScrollRequest::Top);
     window->sides[kLeft].pane->ScrollLines(140); // row 150 comes into view
     Paint();
     EXPECT_EQ(window->sides[kLeft].marks->Count(), marks);
@@ -111,6 +112,43 @@ TEST_F(ComparingTest, NavigationStopsAtBothEndsWithoutWrapping) {
     LastDifference(*window);
     EXPECT_EQ(Status(4), "Pos: 3");
     EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), lastTop);
+}
+
+TEST_F(ComparingTest, APairComparedForTheFirstTimeOpensAtItsFirstDifference) {
+    StartFarApart();
+    ASSERT_EQ(Blocks().size(), 3u);
+    EXPECT_EQ(window->currentDifference, 0);
+    EXPECT_EQ(Status(4), "Pos: 1");
+    TextPane* left = window->sides[kLeft].pane;
+    EXPECT_LE(left->FirstVisibleLine(), 50);
+    EXPECT_GT(left->FirstVisibleLine(), 30); // scrolled to the block at row 50
+    EXPECT_TRUE(window->sides[kLeft].marker->isVisible());
+    NextDifference(*window);
+    EXPECT_EQ(Status(4), "Pos: 2");
+    EXPECT_GT(left->FirstVisibleLine(), 130);
+}
+
+TEST_F(ComparingTest, NoMarkerPointsAnywhereWhenThereIsNoDifference) {
+    Start({Write("a.txt", "same\n"), Write("b.txt", "same\n")});
+    ASSERT_TRUE(Blocks().empty());
+    ToggleLayout(*window);
+    ToggleLayout(*window);
+    for (Side side : kEachSide)
+        EXPECT_FALSE(window->sides[side].marker->isVisible());
+}
+
+TEST_F(ComparingTest, TheChosenBackgroundStaysThroughRecompare) {
+    Start({Write("a.txt", "one\n"), Write("b.txt", "one\n")});
+    const QColor chosen(40, 90, 30);
+    for (Side side : kEachSide)
+        window->sides[side].pane->SetBackgroundColour(chosen);
+    Recompare(*window);
+    for (Side side : kEachSide) {
+        TextPane* pane = window->sides[side].pane;
+        EXPECT_EQ(pane->BackgroundColour(), chosen);
+        const QImage shown = pane->viewport()->grab().toImage();
+        EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, shown.height() - 4)), chosen);
+    }
 }
 
 TEST_F(ComparingTest, NavigationOnAnEmptyListLeavesTheIndexOutside) {

@@ -279,3 +279,28 @@ TEST_F(TextPaneTest, BackgroundColourReachesAutomaticText) {
 
 } // namespace
 } // namespace tandem
+
+namespace tandem {
+namespace {
+
+QRgb PixelBelowText(TextPane& pane) {
+    QApplication::processEvents();
+    return pane.viewport()->grab().toImage().pixel(pane.viewport()->width() / 2,
+                                                   pane.viewport()->height() - 5);
+}
+
+TEST_F(TextPaneTest, BackgroundColourSurvivesDisablingAndEnabling) {
+    pane.SetWholeText("one\ntwo");
+    pane.SetExtendedBackground(true);
+    pane.SetBackgroundColour(QColor(10, 20, 30));
+    EXPECT_EQ(PixelBelowText(pane), QColor(10, 20, 30).rgb());
+    pane.setEnabled(false);
+    pane.setEnabled(true);
+    EXPECT_EQ(pane.BackgroundColour(), QColor(10, 20, 30));
+    EXPECT_EQ(PixelBelowText(pane), QColor(10, 20, 30).rgb());
+    pane.SetWholeText("three");
+    EXPECT_EQ(PixelBelowText(pane), QColor(10, 20, 30).rgb());
+}
+
+} // namespace
+} // namespace tandem
