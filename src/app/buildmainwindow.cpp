@@ -132,6 +132,8 @@ void BuildSide(MainWindow& window, PaneSide& side) {
     side.caption->setGeometry(kCaptionRowPlace);
     side.caption->setFont(NotBold(window.font()));
     side.caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Opaque, so the box's own copy of the path under it never shows through.
+    SetBackgroundColour(side.caption, SystemColour(kWindowColour));
     layout->AddWidget(side.caption, Dock::None);
     side.recent = new QComboBox(side.holder);
     side.recent->setEditable(true);

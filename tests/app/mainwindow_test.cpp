@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -97,6 +98,25 @@ TEST_F(MainWindowTest, CaptionRowsLieOverTheRecentFileBoxesTextFields) {
         EXPECT_TRUE(recent->geometry().contains(caption->geometry()));
         EXPECT_LT(caption->geometry().right(), recent->geometry().right() - 8); // button free
         EXPECT_GT(caption->width(), recent->width() / 2);
+    }
+}
+
+TEST_F(MainWindowTest, TheCaptionRowHidesTheBoxsOwnTextField) {
+    for (Side side : kEachSide) {
+        PaneSide& held = window->sides[side];
+        held.caption->setText(QString());
+        {
+            const QSignalBlocker noPick(held.recent);
+            held.recent->setEditText(QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+        }
+        const QImage shown = held.holder->grab().toImage();
+        const QRect place = held.caption->geometry();
+        const QRgb background = shown.pixel(place.center());
+        int otherPixels = 0;
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                otherPixels += shown.pixel(x, y) != background;
+        EXPECT_EQ(otherPixels, 0) << "the box's text shows through the caption row";
     }
 }
 
