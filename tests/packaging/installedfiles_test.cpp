@@ -178,7 +178,7 @@ TEST_F(InstalledFiles, ManualPagesForBothProgramsInSectionOne) {
 
 // The newest package of this version that dpkg-buildpackage left beside the source folder.
 std::optional<fs::path> BuiltPackage() {
-    const std::string prefix = std::string("tandemview_") + TANDEM_VERSION + "-";
+    const std::string prefix = std::string("tandemview_") + TANDEM_VERSION + "_";
     std::optional<fs::path> newest;
     std::error_code error;
     for (const auto& entry :
