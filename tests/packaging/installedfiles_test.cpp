@@ -12,6 +12,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -37,7 +38,7 @@ std::string Quoted(const std::string& text) {
 }
 
 // Runs a shell command with standard error joined to standard output.
-CommandResult Run(const std::string& command) {
+CommandResult RunShell(const std::string& command) {
     CommandResult result;
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (!pipe)
@@ -51,7 +52,7 @@ CommandResult Run(const std::string& command) {
 }
 
 bool OnPath(const std::string& program) {
-    return Run("command -v " + Quoted(program)).status == 0;
+    return RunShell("command -v " + Quoted(program)).status == 0;
 }
 
 std::string ReadWhole(const fs::path& path) {
@@ -81,8 +82,8 @@ protected:
     static void SetUpTestSuite() {
         std::string pattern = (fs::temp_directory_path() / "tandem-install-XXXXXX").string();
         prefix_ = mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
-        install_ = Run(Quoted(TANDEM_CMAKE) + " --install " + Quoted(TANDEM_BUILD_DIR) +
-                       " --prefix " + Quoted(prefix_.string()));
+        install_ = RunShell(Quoted(TANDEM_CMAKE) + " --install " + Quoted(TANDEM_BUILD_DIR) +
+                            " --prefix " + Quoted(prefix_.string()));
     }
     static void TearDownTestSuite() {
         std::error_code ignored;
@@ -113,7 +114,8 @@ TEST_F(InstalledFiles, BothProgramsAreInstalledExecutable) {
         ASSERT_TRUE(fs::is_regular_file(path)) << path;
         EXPECT_NE(fs::status(path).permissions() & fs::perms::others_exec, fs::perms::none) << path;
     }
-    const CommandResult version = Run(Quoted(Installed("bin/tandemdiff").string()) + " --version");
+    const CommandResult version =
+        RunShell(Quoted(Installed("bin/tandemdiff").string()) + " --version");
     EXPECT_EQ(version.status, 0) << version.output;
     EXPECT_NE(version.output.find("tandemdiff"), std::string::npos) << version.output;
 }
@@ -122,15 +124,18 @@ TEST_F(InstalledFiles, DesktopEntryStartsTheWindowWithItsThemeIcon) {
     const std::string entry = ReadWhole(DesktopEntry());
     ASSERT_FALSE(entry.empty()) << DesktopEntry();
     EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u);
-    for (const std::string line : {"Type=Application", "Name=Tandemview", "Exec=tandemview %F",
-                                   "Icon=" + kApplicationId, "Terminal=false"})
+    const std::vector<std::string> lines = {"Type=Application", "Name=Tandemview",
+                                            "Exec=tandemview %F", "Icon=" + kApplicationId,
+                                            "Terminal=false"};
+    for (const std::string& line : lines)
         EXPECT_NE(entry.find("\n" + line + "\n"), std::string::npos) << line;
 }
 
 TEST_F(InstalledFiles, DesktopEntryPassesDesktopFileValidate) {
     if (!OnPath("desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed";
-    const CommandResult check = Run("desktop-file-validate " + Quoted(DesktopEntry().string()));
+    const CommandResult check =
+        RunShell("desktop-file-validate " + Quoted(DesktopEntry().string()));
     EXPECT_EQ(check.status, 0) << check.output;
     EXPECT_EQ(check.output, "");
 }
@@ -150,10 +155,11 @@ TEST_F(InstalledFiles, IconIsInTheHicolorThemeAtEverySizeAndAsSvg) {
 TEST_F(InstalledFiles, MetainfoNamesTheDesktopEntryAndBothPrograms) {
     const std::string metainfo = ReadWhole(Metainfo());
     ASSERT_FALSE(metainfo.empty()) << Metainfo();
-    for (const std::string part :
-         {"<id>" + kApplicationId + "</id>",
-          "<launchable type=\"desktop-id\">" + kApplicationId + ".desktop</launchable>",
-          std::string("<binary>tandemview</binary>"), std::string("<binary>tandemdiff</binary>")})
+    const std::vector<std::string> parts = {
+        "<id>" + kApplicationId + "</id>",
+        "<launchable type=\"desktop-id\">" + kApplicationId + ".desktop</launchable>",
+        "<binary>tandemview</binary>", "<binary>tandemdiff</binary>"};
+    for (const std::string& part : parts)
         EXPECT_NE(metainfo.find(part), std::string::npos) << part;
 }
 
@@ -161,14 +167,14 @@ TEST_F(InstalledFiles, MetainfoPassesAppstreamValidation) {
     if (!OnPath("appstreamcli"))
         GTEST_SKIP() << "appstreamcli is not installed";
     const CommandResult check =
-        Run("appstreamcli validate --no-net --pedantic " + Quoted(Metainfo().string()));
+        RunShell("appstreamcli validate --no-net --pedantic " + Quoted(Metainfo().string()));
     EXPECT_EQ(check.status, 0) << check.output;
     EXPECT_NE(check.output.find("Validation was successful."), std::string::npos) << check.output;
 }
 
 TEST_F(InstalledFiles, ManualPagesForBothProgramsInSectionOne) {
-    for (const std::string program : {"tandemview", "tandemdiff"}) {
-        const fs::path page = Installed("share/man/man1/" + program + ".1");
+    for (const std::string_view program : {"tandemview", "tandemdiff"}) {
+        const fs::path page = Installed("share/man/man1/" + std::string(program) + ".1");
         std::string heading = ".TH ";
         for (char character : program)
             heading += static_cast<char>(std::toupper(static_cast<unsigned char>(character)));
@@ -196,7 +202,7 @@ TEST(DebianPackage, HoldsTheProgramsAndTheirDesktopFiles) {
     const std::optional<fs::path> package = BuiltPackage();
     if (!OnPath("dpkg-deb") || !package)
         GTEST_SKIP() << "no dpkg-deb, or no package built beside the source folder";
-    const CommandResult listing = Run("dpkg-deb --contents " + Quoted(package->string()));
+    const CommandResult listing = RunShell("dpkg-deb --contents " + Quoted(package->string()));
     ASSERT_EQ(listing.status, 0) << listing.output;
     std::vector<std::string> expected = {
         "./usr/bin/tandemview",
