@@ -112,7 +112,8 @@ TEST_F(InstalledFiles, BothProgramsAreInstalledExecutable) {
     for (const char* program : {"tandemview", "tandemdiff"}) {
         const fs::path path = Installed(std::string("bin/") + program);
         ASSERT_TRUE(fs::is_regular_file(path)) << path;
-        EXPECT_NE(fs::status(path).permissions() & fs::perms::others_exec, fs::perms::none) << path;
+        const fs::perms permissions = fs::status(path).permissions();
+        EXPECT_NE(permissions & fs::perms::others_exec, fs::perms::none) << path;
     }
     const CommandResult version =
         RunShell(Quoted(Installed("bin/tandemdiff").string()) + " --version");
