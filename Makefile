@@ -80,7 +80,7 @@ screenshot: build
 deb:
 	@scripts/bootstrap package
 	dpkg-buildpackage -b -us -uc
-	lintian --fail-on error ../tandemview_*.changes
+	lintian --fail-on error ../tandemview_$$(dpkg-parsechangelog -S Version)_*.changes
 
 clean:
 	rm -rf build build-sanitize
