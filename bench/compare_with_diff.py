@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Times `tandemdiff --records A B` against GNU `diff A B` on the same pairs, with peak memory.
 
-The pairs: the real version pairs of ../shared/corpus (see its MANIFEST.tsv) and generated pairs of
-10k, 100k and 1M lines with 1% and 10% of lines edited (../shared/bench/synth.py, seeded). Prints a
-Markdown table with the median times and their ratio, ready for bench/RESULTS.md.
+The pairs: generated pairs of 10k, 100k and 1M lines with 1% and 10% of lines edited
+(bench/make_pairs.py, seeded, made when missing) and, when a corpus of real version pairs is
+there (../shared/corpus beside the clone, or --corpus DIR, with its MANIFEST.tsv), those too.
+Prints a Markdown table with the median times and their ratio, ready for bench/RESULTS.md.
 
-Usage: compare_with_diff.py TANDEMDIFF [--runs N] [--data DIR] [--skip-million] [--generate-only]
+Usage: compare_with_diff.py TANDEMDIFF [--runs N] [--data DIR] [--corpus DIR] [--skip-million]
+                            [--generate-only]
 """
 import argparse
 import csv
@@ -15,31 +17,28 @@ import subprocess
 import sys
 import time
 
+import make_pairs
+
 HERE = os.path.dirname(os.path.abspath(__file__))
-SHARED = os.path.normpath(os.path.join(HERE, "..", "..", "shared"))
-GENERATED = [(10000, 1), (10000, 10), (100000, 1), (100000, 10), (1000000, 1), (1000000, 10)]
-SEED = 1
+CORPUS = os.path.normpath(os.path.join(HERE, "..", "..", "shared", "corpus"))
 
 
 def generated_pairs(data, skip_million):
-    for lines, pct in GENERATED:
-        if skip_million and lines >= 1000000:
-            continue
-        folder = os.path.join(data, f"synth-{lines}-{pct}")
-        if not os.path.exists(os.path.join(folder, "right.txt")):
-            subprocess.run([sys.executable, os.path.join(SHARED, "bench", "synth.py"),
-                            "--lines", str(lines), "--pct", str(pct), "--seed", str(SEED),
-                            "--out", folder], check=True, stdout=subprocess.DEVNULL)
-        yield f"synth {lines // 1000}k {pct}%", folder, f"{pct}%"
+    for name, folder, percent in make_pairs.standard_pairs(data, skip_million):
+        yield name, folder, f"{percent}%"
 
 
-def corpus_pairs():
-    manifest = os.path.join(SHARED, "corpus", "MANIFEST.tsv")
+def corpus_pairs(corpus):
+    """The corpus pairs with GNU diff's share of changed lines; none without a corpus."""
+    manifest = os.path.join(corpus, "MANIFEST.tsv")
+    if not os.path.exists(manifest):
+        print(f"(no corpus at {corpus}: generated pairs only)", file=sys.stderr)
+        return
     with open(manifest, newline="") as table:
         for row in csv.DictReader(table, delimiter="\t"):
             changed = int(row["gnu_diff_changed_lines"])
             total = max(int(row["left_lines"]), int(row["right_lines"]))
-            yield row["name"], os.path.join(SHARED, "corpus", row["name"]), \
+            yield row["name"], os.path.join(corpus, row["name"]), \
                 f"{100 * changed / total:.1f}%"
 
 
@@ -63,6 +62,7 @@ def main():
     parser.add_argument("tandemdiff")
     parser.add_argument("--runs", type=int, default=7)
     parser.add_argument("--data", default=os.path.join(HERE, "out"))
+    parser.add_argument("--corpus", default=CORPUS)
     parser.add_argument("--skip-million", action="store_true")
     parser.add_argument("--generate-only", action="store_true",
                         help="write the generated pairs and stop")
@@ -75,7 +75,7 @@ def main():
     print("| pair | changed | diff (ms) | tandemdiff (ms) | ratio | diff peak (MB) "
           "| tandemdiff peak (MB) | files (MB) |")
     print("|---|---|---|---|---|---|---|---|")
-    pairs = list(corpus_pairs()) + list(generated_pairs(args.data, args.skip_million))
+    pairs = list(corpus_pairs(args.corpus)) + list(generated_pairs(args.data, args.skip_million))
     for name, folder, changed in pairs:
         left, right = os.path.join(folder, "left.txt"), os.path.join(folder, "right.txt")
         size = (os.path.getsize(left) + os.path.getsize(right)) / 2**20

@@ -1,5 +1,5 @@
 // Micro-benchmarks of the engine's hot operations and whole runs on generated pairs.
-// The pairs come from the shared generator: `make bench` writes them to bench/out first
+// The pairs come from bench/make_pairs.py: `make bench` writes them to bench/out first
 // (TANDEM_BENCH_DATA names another folder).
 #include "engine/comparison.h"
 #include "engine/linelist.h"

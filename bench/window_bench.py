@@ -7,10 +7,11 @@ window, read both files, compare, fill the panes, paint the first screen with it
 on the offscreen platform and with a settings folder of their own. Prints a Markdown table with
 the medians, the window's time beyond the engine's, and both peak memories.
 
-Pairs: the three ~95k-line corpus pairs (../shared/corpus) and generated 1M-line pairs with 1% of
-lines edited (../shared/bench/synth.py, seeded, made when missing).
+Pairs: generated 1M-line pairs with 1% of lines edited (bench/make_pairs.py, seeded, made when
+missing) and, when the corpus of real version pairs is there (../shared/corpus beside the clone,
+or --corpus DIR), its three ~95k-line pairs.
 
-Usage: window_bench.py WINDOW_BENCH [--runs N] [--data DIR]
+Usage: window_bench.py WINDOW_BENCH [--runs N] [--data DIR] [--corpus DIR]
 """
 import argparse
 import os
@@ -19,27 +20,28 @@ import subprocess
 import sys
 import tempfile
 
+import make_pairs
+
 HERE = os.path.dirname(os.path.abspath(__file__))
-SHARED = os.path.normpath(os.path.join(HERE, "..", "..", "shared"))
-CORPUS = ["large-miniaudio-patch", "large-miniaudio-minor", "large-miniaudio-heavy"]
+CORPUS = os.path.normpath(os.path.join(HERE, "..", "..", "shared", "corpus"))
+CORPUS_PAIRS = ["large-miniaudio-patch", "large-miniaudio-minor", "large-miniaudio-heavy"]
 GENERATED = [(1000000, 1)]
-SEED = 1
 # The engine's score window: (Lookup x 3 / 2 + 1) squared cells of 4 bytes at the default
 # lookup, reserved as address space and touched only near the diagonal.
 SCORE_WINDOW_MB = 36
 
 
-def pairs(data):
-    for name in CORPUS:
-        folder = os.path.join(SHARED, "corpus", name)
-        yield name, os.path.join(folder, "left.txt"), os.path.join(folder, "right.txt")
-    for lines, pct in GENERATED:
-        folder = os.path.join(data, f"synth-{lines}-{pct}")
-        if not os.path.exists(os.path.join(folder, "right.txt")):
-            subprocess.run([sys.executable, os.path.join(SHARED, "bench", "synth.py"),
-                            "--lines", str(lines), "--pct", str(pct), "--seed", str(SEED),
-                            "--out", folder], check=True, stdout=subprocess.DEVNULL)
-        yield (f"synth {lines // 1000}k {pct}%", os.path.join(folder, "left.txt"),
+def pairs(data, corpus):
+    for name in CORPUS_PAIRS:
+        folder = os.path.join(corpus, name)
+        if os.path.exists(os.path.join(folder, "right.txt")):
+            yield name, os.path.join(folder, "left.txt"), os.path.join(folder, "right.txt")
+        else:
+            print(f"(no corpus pair {folder}: left out)", file=sys.stderr)
+    for lines, percent in GENERATED:
+        folder = make_pairs.pair_folder(data, lines, percent)
+        make_pairs.make_pair(folder, lines, percent)
+        yield (f"synth {lines // 1000}k {percent}%", os.path.join(folder, "left.txt"),
                os.path.join(folder, "right.txt"))
 
 
@@ -55,6 +57,7 @@ def main():
     parser.add_argument("program")
     parser.add_argument("--runs", type=int, default=3)
     parser.add_argument("--data", default=os.path.join(HERE, "out"))
+    parser.add_argument("--corpus", default=CORPUS)
     options = parser.parse_args()
     program = os.path.abspath(options.program)
     print("| pair | lines | files (MB) | engine (ms) | window to first coloured screen (ms) |"
@@ -67,7 +70,7 @@ def main():
         empty = os.path.join(config, "empty.txt")
         open(empty, "w").close()
         baseline_kb = run(program, [empty, empty], environment)["peak_kb"]
-        for name, left, right in pairs(options.data):
+        for name, left, right in pairs(options.data, options.corpus):
             files_mb = (os.path.getsize(left) + os.path.getsize(right)) / 1e6
             engine = [run(program, ["--engine", left, right], environment)
                       for _ in range(options.runs)]
