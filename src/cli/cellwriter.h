@@ -29,10 +29,19 @@ public:
 
     // Appends the text in at most width display columns; with pad, fills the column to its width
     // (in the band colour). Returns the columns used before padding.
+    // A character is coloured by a span that covers any of its bytes, so a span that starts or
+    // ends inside a UTF-8 sequence colours the whole character.
     int Write(std::string_view text, int width, const RowPaint& paint, bool pad, std::string& out);
+    // The same output, always decoding character by character: what Write does for text that is
+    // not all printable ASCII.
+    int WriteGlyphByGlyph(std::string_view text, int width, const RowPaint& paint, bool pad,
+                          std::string& out);
 
 private:
-    int32_t ColourAt(const RowPaint& paint, int64_t offset) const;
+    int WritePrintableAscii(std::string_view text, int width, const RowPaint& paint, bool pad,
+                            std::string& out);
+    void Pad(int column, int width, const RowPaint& paint, bool pad, std::string& out);
+    int32_t ColourAt(const RowPaint& paint, int64_t offset, int64_t bytes) const;
     void SwitchColour(int32_t colour, std::string& out);
 
     bool colour_;

@@ -90,4 +90,17 @@ Glyph NextGlyph(std::string_view text, size_t offset, int column) {
     return {text.substr(offset, decoded.bytes), DisplayWidth(decoded.codePoint), decoded.bytes};
 }
 
+std::string ShownText(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    int column = 0;
+    for (size_t offset = 0; offset < text.size();) {
+        const Glyph glyph = NextGlyph(text, offset, column);
+        glyph.AppendTo(shown);
+        column += glyph.width;
+        offset += glyph.bytes;
+    }
+    return shown;
+}
+
 } // namespace tandem

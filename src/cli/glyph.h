@@ -22,4 +22,7 @@ struct Glyph {
 // code points that could reorder or control the terminal show as '?'.
 Glyph NextGlyph(std::string_view text, size_t offset, int column);
 
+// The whole text as the view shows it, uncut: for file names and values in messages.
+std::string ShownText(std::string_view text);
+
 } // namespace tandem

@@ -1,7 +1,8 @@
 // tandemdiff: compares two text files line by line with the Tandemview engine and prints the
-// aligned rows side by side, or the result records with --records.
+// aligned rows side by side, a unified diff, or the result records with --records.
 #include "commandline.h"
 #include "engine/comparison.h"
+#include "glyph.h"
 #include "readfile.h"
 #include "records.h"
 #include "rowguide.h"
@@ -10,9 +11,11 @@
 #include "terminal.h"
 #include "toolerror.h"
 #include "toolkit/textlines.h"
+#include "unified.h"
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 namespace tandem {
@@ -26,42 +29,99 @@ constexpr int kTrouble = 2;
 
 // Aligned rows are counted in 32-bit integers: both files' lines together must fit.
 constexpr size_t kMostRows = INT32_MAX;
+// A file with a zero byte this near its start is binary, as git and GNU diff judge it.
+constexpr size_t kBinaryProbeBytes = 8192;
 
-struct InputFile {
-    std::string bytes;
-    std::vector<std::string_view> lines; // views into bytes
+struct Inputs {
+    InputContents left;
+    InputContents right;
+    bool shared = false; // "-" twice: standard input is read once and is both files
+
+    const InputContents& Right() const { return shared ? left : right; }
 };
 
-InputFile Load(const std::string& path) {
-    InputFile file{ReadWholeFile(path), {}};
-    file.lines = SplitLines(file.bytes).lines;
-    return file;
+Inputs ReadInputs(const CommandLine& command) {
+    Inputs inputs;
+    inputs.left = ReadInputFile(command.leftPath);
+    inputs.shared = command.leftPath == "-" && command.rightPath == "-";
+    if (!inputs.shared)
+        inputs.right = ReadInputFile(command.rightPath);
+    return inputs;
 }
 
-int CompareFiles(const CommandLine& command) {
-    InputFile left = Load(command.leftPath);
-    InputFile right = Load(command.rightPath);
-    if (left.lines.size() + right.lines.size() > kMostRows)
-        throw ToolError(command.leftPath + ", " + command.rightPath +
-                        ": too many lines together (the limit is 2147483647)");
-    // The engine takes the line views over; the bytes stay here for as long as the result is used.
-    ComparisonResult result =
-        Compare(std::move(left.lines), std::move(right.lines), command.options);
-    const RowGuide guide(result);
+bool IsBinary(const std::string& bytes) {
+    return std::memchr(bytes.data(), '\0', std::min(bytes.size(), kBinaryProbeBytes)) != nullptr;
+}
 
+// The names the messages and headers use: the labels when given.
+std::string NameOf(const CommandLine& command, Side side) {
+    const std::optional<std::string>& label = command.labels[side];
+    return label ? *label : side == kLeft ? command.leftPath : command.rightPath;
+}
+
+int ReportDifference(const CommandLine& command, const char* prefix) {
     StandardOutput out;
-    if (command.records) {
+    out.Buffer() = prefix + ShownText(NameOf(command, kLeft)) + " and " +
+                   ShownText(NameOf(command, kRight)) + " differ\n";
+    out.Flush();
+    return kDifferent;
+}
+
+void WriteView(const CommandLine& command, const ComparisonResult& result, const RowGuide& guide,
+               const Inputs& inputs, StandardOutput& out) {
+    switch (command.style) {
+    case OutputStyle::Records:
         AppendRecords(result, out.Buffer());
         out.Flush();
-    } else {
+        break;
+    case OutputStyle::Unified: {
+        const std::array<const InputContents*, 2> files = {&inputs.left, &inputs.Right()};
+        std::array<UnifiedFile, 2> sides;
+        for (Side side : {kLeft, kRight}) {
+            sides[side].bytes = files[side]->bytes;
+            sides[side].header = command.labels[side]
+                                     ? *command.labels[side]
+                                     : FileHeader(NameOf(command, side), files[side]->modified);
+        }
+        WriteUnified(result, sides, command.context, out);
+        break;
+    }
+    case OutputStyle::SideBySide: {
         const int width = command.width > 0 ? command.width : OutputWidth();
         ViewSettings settings{width,
                               ShouldColour(command.colour),
                               command.options.colours,
-                              {command.leftPath, command.rightPath}};
+                              {NameOf(command, kLeft), NameOf(command, kRight)}};
         SideBySide(result, guide, std::move(settings)).Write(out);
+        break;
     }
-    return guide.FilesDiffer() ? kDifferent : kSame;
+    }
+}
+
+int CompareFiles(const CommandLine& command) {
+    const Inputs inputs = ReadInputs(command);
+    const std::string& leftBytes = inputs.left.bytes;
+    const std::string& rightBytes = inputs.Right().bytes;
+    if (!command.text && command.style != OutputStyle::Records &&
+        (IsBinary(leftBytes) || IsBinary(rightBytes))) {
+        if (leftBytes == rightBytes)
+            return kSame;
+        return ReportDifference(command, command.brief ? "Files " : "Binary files ");
+    }
+    std::vector<std::string_view> left = SplitLines(leftBytes).lines;
+    std::vector<std::string_view> right = inputs.shared ? left : SplitLines(rightBytes).lines;
+    if (left.size() + right.size() > kMostRows)
+        throw ToolError(command.leftPath + ", " + command.rightPath +
+                        ": too many lines together (the limit is 2147483647)");
+    // The engine takes the line views over; the bytes stay here for as long as the result is used.
+    const ComparisonResult result = Compare(std::move(left), std::move(right), command.options);
+    const RowGuide guide(result);
+    const bool differ = guide.FilesDiffer();
+    if (command.brief)
+        return differ ? ReportDifference(command, "Files ") : kSame;
+    StandardOutput out;
+    WriteView(command, result, guide, inputs, out);
+    return differ ? kDifferent : kSame;
 }
 
 int Run(int argc, const char* const* argv) {
@@ -75,6 +135,11 @@ int Run(int argc, const char* const* argv) {
     return CompareFiles(command);
 }
 
+// One line on standard error; file names and values in it are shown as the view shows them.
+void ReportTrouble(const char* message) {
+    std::fprintf(stderr, "tandemdiff: %s\n", ShownText(message).c_str());
+}
+
 } // namespace
 
 } // namespace tandem
@@ -83,9 +148,9 @@ int main(int argc, char** argv) {
     try {
         return tandem::Run(argc, argv);
     } catch (const tandem::ToolError& error) {
-        std::fprintf(stderr, "tandemdiff: %s\n", error.what());
+        tandem::ReportTrouble(error.what());
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "tandemdiff: out of memory\n");
+        tandem::ReportTrouble("out of memory");
     }
     return tandem::kTrouble;
 }

@@ -1,6 +1,8 @@
 #include "terminal.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <sys/ioctl.h>
@@ -13,14 +15,24 @@ namespace {
 // The width used when neither the terminal nor COLUMNS tells one: two 60-column texts fit.
 constexpr int kDefaultWidth = 130;
 
+// Within the bounds that --width has, so that no setting can make a row absurdly wide.
+int Bounded(int64_t columns) {
+    return static_cast<int>(std::clamp<int64_t>(columns, kNarrowestWidth, kWidestWidth));
+}
+
+// COLUMNS as a positive number of columns, or 0 when it is unset or not a number.
 int ColumnsVariable() {
     const char* text = std::getenv("COLUMNS");
     if (!text)
         return 0;
-    int columns = 0;
+    int64_t columns = 0;
     const char* end = text + std::strlen(text);
     auto [stop, error] = std::from_chars(text, end, columns);
-    return error == std::errc() && stop == end && columns > 0 ? columns : 0;
+    if (stop != end || stop == text)
+        return 0;
+    if (error == std::errc::result_out_of_range)
+        return text[0] == '-' ? 0 : kWidestWidth;
+    return error == std::errc() && columns > 0 ? Bounded(columns) : 0;
 }
 
 } // namespace
@@ -28,7 +40,7 @@ int ColumnsVariable() {
 int OutputWidth() {
     winsize size{};
     if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
+        return Bounded(size.ws_col);
     if (int columns = ColumnsVariable(); columns > 0)
         return columns;
     return kDefaultWidth;

@@ -5,7 +5,8 @@
 
 namespace tandem {
 
-// The terminal's columns when standard output is one, else COLUMNS, else a default.
+// The terminal's columns when standard output is one, else COLUMNS, else a default; always
+// within the bounds of --width.
 int OutputWidth();
 
 bool ShouldColour(ColourWhen when);

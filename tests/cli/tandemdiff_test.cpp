@@ -104,7 +104,8 @@ TEST_F(TandemdiffTest, ZeroByteIsAnOrdinaryCharacter) {
               std::string::npos);
     EXPECT_EQ(records.status, kDifferent);
 
-    const ToolOutput view = Compare(left, right, {"--color=never", "--width", "40"});
+    // The view takes such files as binary unless asked to show them as text.
+    const ToolOutput view = Compare(left, right, {"--text", "--color=never", "--width", "40"});
     EXPECT_EQ(view.out.find('\0'), std::string::npos);
     EXPECT_NE(view.out.find("ab^@cd"), std::string::npos);
 }

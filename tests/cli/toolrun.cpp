@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,13 +20,24 @@ std::string ReadBack(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-// In the child: standard output and error into the given files, then tandemdiff.
-[[noreturn]] void Exec(const std::vector<std::string>& arguments, const std::string& outPath,
-                       const std::string& errPath) {
+// In the child: standard input from the given file, standard output and error into the given
+// files, the memory limit set, then tandemdiff.
+[[noreturn]] void Exec(const std::vector<std::string>& arguments, const std::string& inPath,
+                       const std::string& outPath, const std::string& errPath, size_t memoryLimit) {
     int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0)
         _exit(127);
+    if (!inPath.empty()) {
+        int in = open(inPath.c_str(), O_RDONLY);
+        if (in < 0 || dup2(in, STDIN_FILENO) < 0)
+            _exit(127);
+    }
+    if (memoryLimit > 0) {
+        const rlimit limit{memoryLimit, memoryLimit};
+        if (setrlimit(RLIMIT_AS, &limit) != 0)
+            _exit(127);
+    }
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(TANDEMDIFF_PATH));
     for (const std::string& argument : arguments)
@@ -55,14 +67,16 @@ std::string ToolRun::File(const std::string& name, const std::string& bytes) con
     return path.string();
 }
 
-ToolOutput ToolRun::Run(const std::vector<std::string>& arguments) const {
+ToolOutput ToolRun::Run(const std::vector<std::string>& arguments,
+                        const RunSetting& setting) const {
     const std::string outPath = (folder_ / ".stdout").string();
     const std::string errPath = (folder_ / ".stderr").string();
+    const std::string inPath = setting.input ? File(".stdin", *setting.input) : std::string();
     pid_t child = fork();
     if (child < 0)
         throw std::runtime_error("cannot start tandemdiff");
     if (child == 0)
-        Exec(arguments, outPath, errPath);
+        Exec(arguments, inPath, outPath, errPath, setting.memoryLimit);
     int wait = 0;
     waitpid(child, &wait, 0);
     ToolOutput output;

@@ -1,11 +1,19 @@
 // Runs the built tandemdiff in a temporary folder of its own and captures what it printed.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tandem {
+
+// What the run's process gets besides its arguments.
+struct RunSetting {
+    std::optional<std::string> input; // standard input's bytes; else the test's own
+    size_t memoryLimit = 0;           // the process's address space limit in bytes; 0: none
+};
 
 struct ToolOutput {
     int status = -1;
@@ -24,7 +32,7 @@ public:
     std::string File(const std::string& name, const std::string& bytes) const;
     std::string Folder() const { return folder_.string(); }
     // Runs tandemdiff with the arguments, standard output and error going to files.
-    ToolOutput Run(const std::vector<std::string>& arguments) const;
+    ToolOutput Run(const std::vector<std::string>& arguments, const RunSetting& setting = {}) const;
 
 private:
     std::filesystem::path folder_;
