@@ -2,6 +2,7 @@
 // Copying and deleting difference blocks from the panes' popup menu. The menu is offered only
 // over a block the pane takes part in, and the commands act on the block it was offered for.
 #include "app/blockshift.h"
+#include "app/blockundo.h"
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
@@ -131,6 +132,7 @@ void CopyBlock(MainWindow& window) {
     BlockRecord block;
     if (!PopupRecord(window, block))
         return;
+    RememberBlockEdit(window);
     const Side from = window.SideOf(window.popupPane);
     TextPane& source = *window.sides[from].pane;
     PaneSide& to = window.sides[Other(from)];
@@ -156,6 +158,7 @@ void DeleteBlock(MainWindow& window) {
     BlockRecord block;
     if (!PopupRecord(window, block))
         return;
+    RememberBlockEdit(window);
     const Side side = window.SideOf(window.popupPane);
     PaneSide& held = window.sides[side];
     const PaneSide& facing = window.sides[Other(side)];

@@ -59,21 +59,22 @@ struct ToolbarEntry {
 };
 
 constexpr ToolbarEntry kToolbarEntries[] = {
-    {0, "Open file (left window)", [](MainWindow& window) { OpenFile(window, kLeft); }},
-    {1, "Open file (right window)", [](MainWindow& window) { OpenFile(window, kRight); }},
+    {0, "Open file (left window) (Ctrl+O)", [](MainWindow& window) { OpenFile(window, kLeft); }},
+    {1, "Open file (right window) (Ctrl+Shift+O)",
+     [](MainWindow& window) { OpenFile(window, kRight); }},
     {-1, nullptr, nullptr},
-    {2, "Recompare", Recompare},
+    {2, "Recompare (F5)", Recompare},
     {3, "Split horizontally/vertically", ToggleLayout},
     {-1, nullptr, nullptr},
-    {4, "First difference", FirstDifference},
-    {5, "Prev. difference", PreviousDifference},
-    {6, "Next difference", NextDifference},
-    {7, "Last difference", LastDifference},
+    {4, "First difference (Alt+Home)", FirstDifference},
+    {5, "Prev. difference (F7, Alt+Up)", PreviousDifference},
+    {6, "Next difference (F8, Alt+Down)", NextDifference},
+    {7, "Last difference (Alt+End)", LastDifference},
     {-1, nullptr, nullptr},
     {8, "Setup", ShowSetup},
     {9, "About", ShowAbout},
     {-1, nullptr, nullptr},
-    {10, "Exit", ExitProgram},
+    {10, "Exit (Ctrl+Q)", ExitProgram},
 };
 
 QFont NotBold(const QFont& font) {

@@ -10,6 +10,7 @@
 
 class QCloseEvent;
 class QEvent;
+class QKeyEvent;
 
 namespace tandem {
 
@@ -21,8 +22,9 @@ void OpenFile(MainWindow& window, Side side);
 void Recompare(MainWindow& window);
 // A pick in a side's recent-file box.
 void PickRecentFile(MainWindow& window, Side side);
-// Loads the pair named in the settings into the panes and compares it.
-void LoadAndCompare(MainWindow& window);
+// Loads the pair named in the settings into the panes and compares it; askAboutNames false
+// compares files of different names without the question (the user compared them already).
+void LoadAndCompare(MainWindow& window, bool askAboutNames = true);
 
 // Comparing: reading a file into a pane (after the save-state step), the comparison run with
 // its progress window, and what the run leaves in the panes.
@@ -58,6 +60,15 @@ void ToggleLayout(MainWindow& window);
 void ArrangePanes(MainWindow& window);
 // Docks the left holder by the layout flag and names the next layout in the toolbar.
 void ApplyLayout(MainWindow& window);
+
+// The window's own keys: true when the key event is one of them; Run also carries it out.
+bool IsWindowKey(const QKeyEvent& event);
+bool RunWindowKey(MainWindow& window, const QKeyEvent& event);
+// Writes each side edited since the comparison back to its file now, without asking, and
+// compares the pair again; nothing happens when no side was edited.
+void SaveEditedSides(MainWindow& window);
+// Takes back the last Copy or Delete that is still in the panes.
+void UndoBlockEdit(MainWindow& window);
 
 // Sees every event of a pane before the pane; true consumes it.
 bool PaneMessageHook(MainWindow& window, TextPane& pane, QEvent* event);

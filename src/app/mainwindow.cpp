@@ -7,6 +7,7 @@
 #include "windows/progresswindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tandem {
@@ -38,11 +39,27 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     ArrangePanes(*this);
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (!RunWindowKey(*this, *event))
+        QWidget::keyPressEvent(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     for (Side side : kEachSide) {
         TextPane* pane = sides[side].pane;
         if (!pane || (watched != pane && watched != pane->viewport()))
             continue;
+        if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            // The pane would take these keys for its own editing; they are the window's.
+            if (IsWindowKey(*key)) {
+                if (event->type() == QEvent::ShortcutOverride)
+                    event->accept();
+                else
+                    RunWindowKey(*this, *key);
+                return true;
+            }
+        }
         if (event->type() == QEvent::MouseMove && watched == pane->viewport())
             TrackPaneMouse(*this, side, static_cast<QMouseEvent*>(event)->position().toPoint());
         return PaneMessageHook(*this, *pane, event);

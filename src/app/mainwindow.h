@@ -3,6 +3,7 @@
 // fields, which the commands read and write. BuildMainWindow assembles it.
 #pragma once
 
+#include "app/blockundo.h"
 #include "panes/fillerrows.h"
 #include "settings/settingsstore.h"
 #include "toolkit/imagelist.h"
@@ -90,6 +91,8 @@ public:
     bool backgroundChosen = false;
 
     std::array<PaneSide, 2> sides;
+    // The block edits of the pair on show, oldest first, each with the state before it.
+    std::vector<BlockEditStep> undoSteps;
     // The side whose pane this is (the left one for any other widget).
     Side SideOf(const TextPane* pane) const { return pane == sides[kRight].pane ? kRight : kLeft; }
 
@@ -97,6 +100,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Builds the main window with everything it owns, then runs InitMainWindow. The arguments are

@@ -169,7 +169,7 @@ void Recompare(MainWindow& window) {
     window.sides[kLeft].pane->setFocus();
 }
 
-void LoadAndCompare(MainWindow& window) {
+void LoadAndCompare(MainWindow& window, bool askAboutNames) {
     for (Side side : kEachSide) {
         const QString& held = window.sides[side].fileName;
         LoadFile(window, side,
@@ -183,7 +183,7 @@ void LoadAndCompare(MainWindow& window) {
     }
     const std::string key = PairKey(window.sides[kLeft].fileName, window.sides[kRight].fileName);
     TakePairOptions(window, key);
-    if (ShouldCompare(window))
+    if (!askAboutNames || ShouldCompare(window))
         RunComparison(window);
     if (window.blocks)
         RestoreDifference(window, key);

@@ -68,6 +68,8 @@ void StripFillerLines(MainWindow& window, Side side) {
 }
 
 void SaveState(MainWindow& window) {
+    // What the panes held is being left: its edits can no longer be taken back.
+    window.undoSteps.clear();
     SaveOptions(window);
     if (!window.alignedText)
         return;
@@ -80,6 +82,20 @@ void SaveState(MainWindow& window) {
         if (window.sides[side].modified)
             SaveSide(window, side);
     }
+}
+
+void SaveEditedSides(MainWindow& window) {
+    if (!window.alignedText || (!window.sides[kLeft].modified && !window.sides[kRight].modified))
+        return;
+    SavePairRecord(window);
+    for (Side side : kEachSide) {
+        if (window.sides[side].modified)
+            SaveSide(window, side);
+        window.sides[side].modified = false;
+    }
+    // Saving took the filler rows out of the panes: the files are compared again as written.
+    window.alignedText = false;
+    LoadAndCompare(window, false);
 }
 
 } // namespace tandem

@@ -111,6 +111,33 @@ void TextPane::SetWholeText(std::string_view text) {
     FitScrollWidth(text);
 }
 
+std::string TextPane::StyledText() const {
+    // The control's text range record, which its headers here do not carry.
+    struct TextRange {
+        long first;
+        long end;
+        char* cells;
+    };
+    const int length = TextLength();
+    std::string cells(2 * size_t(length) + 2, '\0');
+    TextRange range{0, long(length), cells.data()};
+    SendScintilla(SCI_GETSTYLEDTEXT, 0UL, static_cast<void*>(&range));
+    cells.resize(2 * size_t(length));
+    return cells;
+}
+
+void TextPane::SetStyledText(const std::string& cells) {
+    EditText([&] {
+        SendScintilla(SCI_CLEARALL);
+        SendScintilla(SCI_ADDSTYLEDTEXT, static_cast<uintptr_t>(cells.size()), cells.data());
+    });
+    styled_ = true;
+    std::string text(cells.size() / 2, '\0');
+    for (size_t at = 0; at < text.size(); ++at)
+        text[at] = cells[2 * at];
+    FitScrollWidth(text);
+}
+
 void TextPane::FitScrollWidth(std::string_view text) {
     // Scintilla widens its scroll range only for lines it has painted: start from the longest.
     std::string_view longest;

@@ -45,6 +45,10 @@ public:
     // Whole text: lines separated by LF. Setting it drops every character format.
     std::string WholeText() const;
     void SetWholeText(std::string_view text);
+    // The text with the style of every byte, as SetStyledText takes it back: the colours drawn
+    // so far come back with the text.
+    std::string StyledText() const;
+    void SetStyledText(const std::string& cells);
     int TextLength() const;
 
     int LineCount() const;

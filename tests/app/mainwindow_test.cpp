@@ -121,21 +121,22 @@ TEST_F(MainWindowTest, TheCaptionRowHidesTheBoxsOwnTextField) {
 }
 
 TEST_F(MainWindowTest, ToolbarHasItsFifteenEntriesWithTooltips) {
-    const QStringList expected = {"Open file (left window)",
-                                  "Open file (right window)",
+    // Each tooltip names the keys of its command.
+    const QStringList expected = {"Open file (left window) (Ctrl+O)",
+                                  "Open file (right window) (Ctrl+Shift+O)",
                                   "-",
-                                  "Recompare",
+                                  "Recompare (F5)",
                                   "Split horizontally/vertically",
                                   "-",
-                                  "First difference",
-                                  "Prev. difference",
-                                  "Next difference",
-                                  "Last difference",
+                                  "First difference (Alt+Home)",
+                                  "Prev. difference (F7, Alt+Up)",
+                                  "Next difference (F8, Alt+Down)",
+                                  "Last difference (Alt+End)",
                                   "-",
                                   "Setup",
                                   "About",
                                   "-",
-                                  "Exit"};
+                                  "Exit (Ctrl+Q)"};
     QStringList seen;
     for (QAction* action : window->toolbar->actions()) {
         seen << (action->isSeparator() ? "-" : action->toolTip());
@@ -187,7 +188,7 @@ TEST_F(MainWindowTest, ResizingLaysTheWindowOutAgain) {
 TEST_F(MainWindowTest, ExitClosesTheWindowAndReleasesTheResults) {
     QToolButton* exit = nullptr;
     for (QToolButton* button : window->toolbar->findChildren<QToolButton*>()) {
-        if (button->defaultAction() && button->defaultAction()->toolTip() == "Exit")
+        if (button->defaultAction() && button->defaultAction()->toolTip().startsWith("Exit"))
             exit = button;
     }
     ASSERT_NE(exit, nullptr);
