@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <string_view>
 
 class QCloseEvent;
@@ -20,6 +21,8 @@ class TextPane;
 // Opening files and comparing.
 void OpenFile(MainWindow& window, Side side);
 void Recompare(MainWindow& window);
+// Files dropped on a side's pane: one opens on that side, two open as left and right.
+void DropFiles(MainWindow& window, Side side, const QStringList& paths);
 // A pick in a side's recent-file box.
 void PickRecentFile(MainWindow& window, Side side);
 // Loads the pair named in the settings into the panes and compares it; askAboutNames false

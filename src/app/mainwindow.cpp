@@ -7,8 +7,11 @@
 #include "windows/progresswindow.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QUrl>
 
 namespace tandem {
 
@@ -39,6 +42,47 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     ArrangePanes(*this);
 }
 
+namespace {
+
+QStringList LocalFiles(const QMimeData* data) {
+    QStringList paths;
+    if (!data)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+} // namespace
+
+bool MainWindow::HandleFileDrop(Side side, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (LocalFiles(drag->mimeData()).isEmpty())
+            return false;
+        drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = LocalFiles(drop->mimeData());
+        if (paths.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // The drop's sender waits until the event returns: the files open after it.
+        QMetaObject::invokeMethod(
+            this, [this, side, paths] { DropFiles(*this, side, paths); }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (!RunWindowKey(*this, *event))
         QWidget::keyPressEvent(event);
@@ -60,6 +104,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
         }
+        if (watched == pane->viewport() && HandleFileDrop(side, event))
+            return true;
         if (event->type() == QEvent::MouseMove && watched == pane->viewport())
             TrackPaneMouse(*this, side, static_cast<QMouseEvent*>(event)->position().toPoint());
         return PaneMessageHook(*this, *pane, event);

@@ -97,6 +97,8 @@ public:
     Side SideOf(const TextPane* pane) const { return pane == sides[kRight].pane ? kRight : kLeft; }
 
 protected:
+    // Files dragged over a pane: true when the event was such a drag or drop and is handled.
+    bool HandleFileDrop(Side side, QEvent* event);
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

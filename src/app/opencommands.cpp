@@ -113,6 +113,14 @@ void RestoreDifference(MainWindow& window, const std::string& key) {
         side.modified = false;
 }
 
+// A file chosen for a side is read at once, and compared at once when its name is the other
+// file's: otherwise Recompare compares it.
+void OpenChosenFile(MainWindow& window, Side side, const QString& path) {
+    LoadSideFile(window, side, path);
+    if (SameBareName(window.sides[kLeft].fileName, window.sides[kRight].fileName))
+        Recompare(window);
+}
+
 void OpenSideFile(MainWindow& window, Side side) {
     window.openDialog->selectFile(window.sides[side].fileName);
     if (window.openDialog->exec() != QDialog::Accepted)
@@ -120,9 +128,7 @@ void OpenSideFile(MainWindow& window, Side side) {
     const QStringList chosen = window.openDialog->selectedFiles();
     if (chosen.isEmpty())
         return;
-    LoadSideFile(window, side, chosen.first());
-    if (SameBareName(window.sides[kLeft].fileName, window.sides[kRight].fileName))
-        Recompare(window);
+    OpenChosenFile(window, side, chosen.first());
 }
 
 bool HasPairRecord(const MainWindow& window, const QString& left, const QString& right) {
@@ -156,6 +162,18 @@ void LoadFile(MainWindow& window, Side side, const QString& path) {
 
 void OpenFile(MainWindow& window, Side side) {
     OpenSideFile(window, side);
+}
+
+void DropFiles(MainWindow& window, Side side, const QStringList& paths) {
+    if (window.busy || paths.isEmpty())
+        return;
+    if (paths.size() == 1) {
+        OpenChosenFile(window, side, paths.first());
+        return;
+    }
+    LoadSideFile(window, kLeft, paths.at(0));
+    LoadSideFile(window, kRight, paths.at(1));
+    Recompare(window);
 }
 
 void Recompare(MainWindow& window) {

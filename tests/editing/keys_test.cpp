@@ -3,6 +3,9 @@
 // block edits, saving the edited sides at once, and the panes' own keys left alone.
 #include "editingfixture.h"
 
+#include <QMimeData>
+#include <QUrl>
+
 namespace tandem {
 namespace {
 
@@ -90,6 +93,62 @@ TEST_F(KeysTest, SaveKeyWritesTheEditedSideAtOnceAndComparesAgain) {
     EXPECT_EQ(Read(leftPath), kLeftLines);
     EXPECT_EQ(Blocks(), std::vector<std::string>{"3,5,l"});
     EXPECT_FALSE(window->sides[kRight].modified);
+}
+
+} // namespace
+} // namespace tandem
+
+namespace tandem {
+namespace {
+
+class DropTest : public EditingTest {
+protected:
+    // Drags the files over the pane and lets go, as a file manager does.
+    bool DropOn(TextPane* pane, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        const QPoint at(20, 20);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane->viewport(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pane->viewport(), &drop);
+        QApplication::processEvents();
+        return drop.isAccepted();
+    }
+};
+
+TEST_F(DropTest, AFileDroppedOnAPaneOpensOnThatSide) {
+    Start({Write("a/notes.txt", "one\nthree\n"), Write("b/notes.txt", "one\nthree\n")});
+    const QString other = Write("c/notes.txt", "one\ntwo\nthree\n");
+    ASSERT_TRUE(DropOn(window->sides[kRight].pane, {other}));
+    EXPECT_EQ(window->sides[kRight].fileName, other);
+    // The same name as the left file: compared at once.
+    EXPECT_EQ(Blocks(), std::vector<std::string>{"1,1,r"});
+}
+
+TEST_F(DropTest, TwoFilesDroppedTogetherOpenAsLeftAndRight) {
+    Start({});
+    const QString left = Write("x/pair.txt", "same\nold words\nend\n");
+    const QString right = Write("y/pair.txt", "same\nold word\nend\n");
+    ASSERT_TRUE(DropOn(window->sides[kRight].pane, {left, right}));
+    EXPECT_EQ(window->sides[kLeft].fileName, left);
+    EXPECT_EQ(window->sides[kRight].fileName, right);
+    EXPECT_EQ(window->sides[kLeft].pane->LineText(0), "same");
+    EXPECT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"}); // and compared
+}
+
+TEST_F(DropTest, TextThatIsNoFileIsNotTaken) {
+    Start({});
+    QMimeData data;
+    data.setText(QStringLiteral("just words"));
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window->sides[kLeft].pane->viewport(), &enter);
+    EXPECT_TRUE(window->sides[kLeft].fileName.isEmpty());
 }
 
 } // namespace
