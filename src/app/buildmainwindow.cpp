@@ -3,6 +3,7 @@
 // and the wiring of the controls' events to the commands.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "panes/markerfollower.h"
 #include "panes/scrollrelay.h"
 #include "settings/settingnames.h"
 #include "toolkit/colours.h"
@@ -14,7 +15,9 @@
 #include "windows/framegeometry.h"
 #include "windows/roundedframe.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QFrame>
 #include <QIcon>
@@ -97,6 +100,21 @@ void BuildWindow(MainWindow& window) {
     font.setPixelSize(kWindowFontPixels);
     font.setBold(true);
     window.setFont(font);
+}
+
+// One dialog serves both sides: an existing file, whose folder exists too, one at a time.
+void BuildOpenDialog(MainWindow& window) {
+    QFileDialog* dialog = new QFileDialog(&window, QStringLiteral("Select file to compare"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    window.openDialog = dialog;
+    // The file name's completion list is a window of its own that would outlive the dialog and
+    // take the next click meant for the main window; it closes with the dialog.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
+        for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
+            if (completer->popup())
+                completer->popup()->hide();
+        }
+    });
 }
 
 void BuildPopupMenu(MainWindow& window) {
@@ -196,6 +214,7 @@ void WireEvents(MainWindow& window) {
         pane->viewport()->installEventFilter(&window);
         pane->viewport()->setMouseTracking(true);
         new ScrollRelay(pane);
+        new MarkerFollower(window.sides[side].marker, pane);
     }
 }
 
@@ -210,8 +229,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(const QStringList& arguments) {
     window->settings->SetSectionName(settings::kMainSection);
     window->settings->RestorePlacement();
     window->images.AddMasked(QStringLiteral(":/TANDEM_IL"), Qt::white);
-    window->openDialog = new QFileDialog(window.get(), QStringLiteral("Select file to compare"));
-    window->openDialog->setFileMode(QFileDialog::ExistingFile);
+    BuildOpenDialog(*window);
     BuildPopupMenu(*window);
     BuildMarkers(*window);
     BuildPanes(*window);
