@@ -15,12 +15,12 @@
 #include "windows/framegeometry.h"
 #include "windows/roundedframe.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QCompleter>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
 
@@ -102,19 +102,28 @@ void BuildWindow(MainWindow& window) {
     window.setFont(font);
 }
 
+// Takes the completion list off the file-name field whenever the dialog is shown: the list is a
+// window of its own that stayed on screen after the dialog closed and took the next click.
+class NoCompletionList : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            for (QLineEdit* field : watched->findChildren<QLineEdit*>())
+                field->setCompleter(nullptr);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 // One dialog serves both sides: an existing file, whose folder exists too, one at a time.
 void BuildOpenDialog(MainWindow& window) {
-    QFileDialog* dialog = new QFileDialog(&window, QStringLiteral("Select file to compare"));
+    auto* dialog = new QFileDialog(&window, QStringLiteral("Select file to compare"));
     dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->installEventFilter(new NoCompletionList(dialog));
     window.openDialog = dialog;
-    // The file name's completion list is a window of its own that would outlive the dialog and
-    // take the next click meant for the main window; it closes with the dialog.
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog] {
-        for (QCompleter* completer : dialog->findChildren<QCompleter*>()) {
-            if (completer->popup())
-                completer->popup()->hide();
-        }
-    });
 }
 
 void BuildPopupMenu(MainWindow& window) {

@@ -21,6 +21,8 @@ MarkerFollower::MarkerFollower(QWidget* marker, TextPane* pane)
         widget->installEventFilter(this);
     if (QWidget* column = marker->parentWidget())
         column->installEventFilter(this);
+    // Scintilla moves its rows without telling the scroll bar at times; it draws them anew then.
+    pane->viewport()->installEventFilter(this);
 }
 
 MarkerFollower* MarkerFollower::Of(const QWidget& marker) {
@@ -41,7 +43,9 @@ void MarkerFollower::Place() {
 }
 
 bool MarkerFollower::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize ||
+        (type == QEvent::Paint && pane_ && watched == pane_->viewport()))
         Place();
     return QObject::eventFilter(watched, event);
 }

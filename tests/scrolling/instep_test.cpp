@@ -2,6 +2,7 @@
 // Row N faces row N whatever moves a pane: clicks, caret keys, a selection dragged past an
 // edge, sideways caret scrolling and the zoom keys; the markers stay beside their block.
 #include "scrollingfixture.h"
+#include "toolkit/imageshow.h"
 
 namespace tandem {
 namespace {
@@ -86,13 +87,19 @@ TEST_F(InStepTest, DraggingASelectionPastAnEdgeScrollsBothPanes) {
     }
 }
 
-TEST_F(InStepTest, TheCaretKeptInViewSidewaysMovesBothPanes) {
+TEST_F(InStepTest, ASelectionDraggedPastTheRightEdgeScrollsBothPanesSideways) {
     StartLongLines();
     for (TextPane* pane : {Left(), Right()}) {
         Key(pane, Qt::Key_Home);
         pane->ScrollHorizontal(ScrollRequest::Thumb, 0);
-        const QPoint nearTheEdge(pane->viewport()->width() - 3, pane->LineHeight() / 2);
-        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, nearTheEdge);
+        const int middle = pane->LineHeight() / 2;
+        Press(pane, QPoint(20, middle));
+        const QPoint beyond(pane->viewport()->width() + 30, middle);
+        for (int step = 0; step < 10; ++step) {
+            MoveHeld(pane, beyond);
+            QTest::qWait(30);
+        }
+        QTest::mouseRelease(pane->viewport(), Qt::LeftButton, {}, beyond);
         QApplication::processEvents();
         EXPECT_GT(pane->HorizontalOffset(), 0);
         ExpectLevel();
@@ -160,9 +167,11 @@ TEST_F(InStepTest, TheMarkerFollowsItsBlockAndIsHiddenWhileTheBlockIsOutOfView) 
 
     for (int notch = 0; notch < 12; ++notch)
         Wheel(Left()->viewport(), -kNotchDelta); // 60 lines on: row 150 is above the view
+    QApplication::processEvents();               // the panes are drawn
     EXPECT_FALSE(Seen(marker));
     for (int notch = 0; notch < 11; ++notch)
         Wheel(Right()->viewport(), kNotchDelta);
+    QApplication::processEvents();
     ASSERT_TRUE(Seen(marker));
     ExpectBeside(marker, Left(), 150);
 
@@ -183,6 +192,7 @@ TEST_F(InStepTest, TheMarkerFollowsItsBlockAndIsHiddenWhileTheBlockIsOutOfView) 
     ExpectBeside(rightMarker, Right(), 150);
     Key(Right(), Qt::Key_Down);
     Key(Right(), Qt::Key_Down);
+    QApplication::processEvents();
     ExpectBeside(marker, Left(), 150);
     ExpectBeside(rightMarker, Right(), 150);
     window->resize(window->width() + 200, window->height() + 150);
@@ -193,6 +203,7 @@ TEST_F(InStepTest, TheMarkerFollowsItsBlockAndIsHiddenWhileTheBlockIsOutOfView) 
     }
     for (int notch = 0; notch < 20; ++notch)
         Wheel(Left()->viewport(), -kNotchDelta);
+    QApplication::processEvents();
     EXPECT_FALSE(Seen(marker));
     EXPECT_FALSE(Seen(rightMarker));
 }
