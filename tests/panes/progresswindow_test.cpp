@@ -91,21 +91,24 @@ int StrayFramePixels(const QImage& shown, QSize earlier) {
 TEST(ProgressBarSizes, ABarPaintedSmallThenGrownShowsOnlyItsOwnFrame) {
     for (const QSize size : {QSize(485, 40), QSize(300, 60), QSize(120, 31)}) {
         SCOPED_TRACE(size.width());
-        ProgressBar bar;
-        const QSize first = bar.size();
-        bar.SetPosition(0); // painted at the size a new widget has
-        bar.resize(size);
-        bar.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
-        bar.SetPosition(40);
-        const QImage shown = bar.grab().toImage();
+        QWidget window;
+        auto* bar = new ProgressBar(&window);
+        const QSize first = bar->size();
+        ASSERT_LT(first.width(), size.width());
+        bar->SetPosition(0); // painted at the size a new control has
+        bar->resize(size);
+        window.resize(size);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        bar->SetPosition(40);
+        const QImage shown = bar->grab().toImage();
         ASSERT_EQ(shown.size(), size);
         EXPECT_EQ(StrayFramePixels(shown, first), 0);
         EXPECT_EQ(shown.pixelColor(size.width() - 1, size.height() / 2), QColor(Qt::white));
         EXPECT_EQ(shown.pixelColor(0, size.height() / 2), QColor(Qt::black));
         // Right of the fill and clear of the text lies the plain background.
         EXPECT_EQ(shown.pixelColor(size.width() - ProgressBar::kInset - 1, size.height() / 2),
-                  bar.BackgroundColour());
+                  bar->BackgroundColour());
     }
 }
 
