@@ -3,6 +3,7 @@
 // and the wiring of the controls' events to the commands.
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "panes/markerfollower.h"
 #include "panes/scrollrelay.h"
 #include "settings/settingnames.h"
 #include "toolkit/colours.h"
@@ -15,9 +16,11 @@
 #include "windows/roundedframe.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFrame>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
 
@@ -98,6 +101,30 @@ void BuildWindow(MainWindow& window) {
     font.setPixelSize(kWindowFontPixels);
     font.setBold(true);
     window.setFont(font);
+}
+
+// Takes the completion list off the file-name field whenever the dialog is shown: the list is a
+// window of its own that stayed on screen after the dialog closed and took the next click.
+class NoCompletionList : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            for (QLineEdit* field : watched->findChildren<QLineEdit*>())
+                field->setCompleter(nullptr);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// One dialog serves both sides: an existing file, whose folder exists too, one at a time.
+void BuildOpenDialog(MainWindow& window) {
+    auto* dialog = new QFileDialog(&window, QStringLiteral("Select file to compare"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->installEventFilter(new NoCompletionList(dialog));
+    window.openDialog = dialog;
 }
 
 void BuildPopupMenu(MainWindow& window) {
@@ -199,6 +226,7 @@ void WireEvents(MainWindow& window) {
         pane->viewport()->installEventFilter(&window);
         pane->viewport()->setMouseTracking(true);
         new ScrollRelay(pane);
+        new MarkerFollower(window.sides[side].marker, pane);
     }
 }
 
@@ -213,8 +241,7 @@ std::unique_ptr<MainWindow> BuildMainWindow(const QStringList& arguments) {
     window->settings->SetSectionName(settings::kMainSection);
     window->settings->RestorePlacement();
     window->images.AddMasked(QStringLiteral(":/TANDEM_IL"), Qt::white);
-    window->openDialog = new QFileDialog(window.get(), QStringLiteral("Select file to compare"));
-    window->openDialog->setFileMode(QFileDialog::ExistingFile);
+    BuildOpenDialog(*window);
     BuildPopupMenu(*window);
     BuildMarkers(*window);
     BuildPanes(*window);

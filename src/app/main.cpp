@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tandemview: compares two text files line by line in two panes side by side.
+#include "app/applicationsetup.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 
 namespace {
@@ -44,9 +44,7 @@ int main(int argc, char** argv) {
                      request.refused.toLocal8Bit().constData());
         return kBadOption;
     }
-    QApplication::setApplicationName(QStringLiteral("tandemview"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tandemview"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
+    tandem::SetUpApplication();
     // Destroyed after the loop ends: its last save-state step may still ask a question.
     const auto window = tandem::BuildMainWindow(QApplication::arguments());
     return application.exec();

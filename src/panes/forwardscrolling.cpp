@@ -76,6 +76,27 @@ bool ForwardWheel(TextPane& pane, TextPane& other, const QWheelEvent& wheel) {
     return true;
 }
 
+int Position(const TextPane& pane, Qt::Orientation orientation) {
+    return orientation == Qt::Vertical ? pane.FirstVisibleLine() : pane.HorizontalOffset();
+}
+
+// Brings other to where pane went. The panes share one horizontal extent, so other makes room
+// for an offset only the wider text reaches; where other still stops short (it shows fewer
+// rows at its end), pane comes back to where other stopped, so that the rows stay level.
+void FollowScroll(TextPane& pane, TextPane& other, const ScrollEvent& scroll) {
+    const Qt::Orientation orientation = scroll.Orientation();
+    const int wanted = Position(pane, orientation);
+    if (orientation == Qt::Horizontal)
+        other.MakeRoomToScrollTo(wanted);
+    if (Position(other, orientation) != wanted)
+        Scroll(other, orientation, ScrollRequest::Thumb, wanted);
+    const int reached = Position(other, orientation);
+    // Panes of unequal length (files not compared yet) each scroll as far as they go.
+    const bool level = orientation == Qt::Horizontal || pane.LineCount() == other.LineCount();
+    if (reached != wanted && level)
+        Scroll(pane, orientation, ScrollRequest::Thumb, reached);
+}
+
 } // namespace
 
 int WheelTurns::Lines(int delta) {
@@ -92,10 +113,8 @@ bool ForwardScrolling(TextPane& pane, TextPane& other, QEvent* event) {
         return ForwardKey(pane, other, static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::Wheel)
         return ForwardWheel(pane, other, *static_cast<QWheelEvent*>(event));
-    if (event->type() == ScrollEvent::Type()) {
-        const auto* scroll = static_cast<ScrollEvent*>(event);
-        Scroll(other, scroll->Orientation(), ScrollRequest::Thumb, scroll->Position());
-    }
+    if (event->type() == ScrollEvent::Type())
+        FollowScroll(pane, other, *static_cast<ScrollEvent*>(event));
     return false;
 }
 

@@ -27,10 +27,13 @@ protected:
 
 private:
     void Report(Qt::Orientation orientation, int position);
+    // Reports a position the scroll bar has not reported yet.
+    void ReportMove(Qt::Orientation orientation, int position);
 
     TextPane* pane_;
     bool relayingWheel_ = false; // the pane passed the wheel back to the bar itself
     WheelTurns wheel_;
+    int reported_[2] = {0, 0}; // the last position reported, horizontal then vertical
 };
 
 } // namespace tandem

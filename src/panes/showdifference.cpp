@@ -2,6 +2,7 @@
 #include "panes/showdifference.h"
 
 #include "engine/records.h"
+#include "panes/markerfollower.h"
 #include "panes/syncguard.h"
 #include "panes/visiblemarks.h"
 #include "toolkit/textpane.h"
@@ -35,7 +36,20 @@ void ScrollToRow(TextPane& pane, int row, int rows) {
     pane.ScrollLines(row - pane.FirstVisibleLine() - rows / 2 + kLinesAboveMiddle);
 }
 
+// The marker's follower keeps it beside the row from now on; a marker without one is placed once.
+void PlaceMarker(const TextPane& pane, int row, QWidget& marker) {
+    marker.move(kMarkerLeft, marker.y());
+    if (MarkerFollower* follower = MarkerFollower::Of(marker))
+        follower->Follow(row);
+    else
+        marker.move(kMarkerLeft, MarkerTop(pane, row, marker));
+}
+
 } // namespace
+
+int RowMiddle(const TextPane& pane, int row) {
+    return RowTop(pane, row) + RowHeight(pane, row) / 2;
+}
 
 int MarkerTop(const TextPane& pane, int row, const QWidget& marker) {
     const int lineHeight = RowHeight(pane, row);
@@ -59,11 +73,11 @@ void ShowDifference(const DifferencePanes& panes, std::string_view block) {
             ScrollToRow(*panes.right, row, rows);
         }
         if (panes.leftMarker) {
-            panes.leftMarker->move(kMarkerLeft, MarkerTop(*panes.left, row, *panes.leftMarker));
+            PlaceMarker(*panes.left, row, *panes.leftMarker);
             panes.leftMarker->show();
         }
         if (panes.rightMarker)
-            panes.rightMarker->move(kMarkerLeft, MarkerTop(*panes.right, row, *panes.rightMarker));
+            PlaceMarker(*panes.right, row, *panes.rightMarker);
     }
     ApplyVisibleMarks(panes.left, panes.leftMarks);
     ApplyVisibleMarks(panes.right, panes.rightMarks);

@@ -30,5 +30,7 @@ void ShowDifference(const DifferencePanes& panes, std::string_view block);
 // The marker's top in its parent so that its middle is level with the middle of the row as the
 // pane shows it.
 int MarkerTop(const TextPane& pane, int row, const QWidget& marker);
+// The middle of the row in the pane's text area, above 0 or below its height when not shown.
+int RowMiddle(const TextPane& pane, int row);
 
 } // namespace tandem

@@ -7,11 +7,29 @@
 #include "toolkit/textpane.h"
 
 #include <QScrollBar>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tandem {
 
 namespace {
+
+// A byte that continues a multi-byte UTF-8 character rather than starting one.
+bool ContinuesCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The span [start, end) of line grown to whole UTF-8 characters, so that no character is drawn
+// half in one colour and half in another.
+std::pair<int, int> WholeCharacters(const std::string& line, int start, int end) {
+    const int size = int(line.size());
+    while (start > 0 && start < size && ContinuesCharacter(line[size_t(start)]))
+        --start;
+    while (end > 0 && end < size && ContinuesCharacter(line[size_t(end)]))
+        ++end;
+    return {start, end};
+}
 
 int LastVisibleLine(const TextPane& pane) {
     return pane.LineOf(pane.PositionAt(QPoint(0, pane.viewport()->height())));
@@ -25,6 +43,10 @@ void ApplyMark(TextPane& pane, const MarkRecord& mark, CharFormat& format) {
         // The line end is coloured too, and the pane carries its colour to the right edge.
         const int length = int(pane.LineText(mark.row).size()) + 1;
         pane.SetSelectionLength(lineStart, length);
+    } else if (pane.isUtf8()) {
+        const auto [start, end] =
+            WholeCharacters(pane.LineText(mark.row), mark.start, mark.start + mark.length);
+        pane.SetSelection(lineStart + start, lineStart + end);
     } else {
         pane.SetSelectionLength(lineStart + mark.start, mark.length);
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/questionbox.h"
 
+#include "toolkit/applicationcaption.h"
+
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -67,7 +69,7 @@ QuestionBox::QuestionBox(const QString& text, const QString& answers, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       text_(new QTextEdit(this)) {
-    setWindowTitle(QGuiApplication::applicationDisplayName());
+    setWindowTitle(ApplicationCaption());
     setModal(true);
     text_->setReadOnly(true);
     text_->setPlainText(text);

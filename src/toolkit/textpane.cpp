@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <Qsci/qscicommand.h>
+#include <Qsci/qscicommandset.h>
 #include <algorithm>
 
 namespace tandem {
@@ -56,6 +58,22 @@ TextPane::TextPane(QWidget* parent) : QsciScintilla(parent) {
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), background_);
     SendScintilla(SCI_STYLECLEARALL);
     ConfigureStyle(kDefaultStyle);
+    KeepStandardSize();
+}
+
+void TextPane::KeepStandardSize() {
+    // Row N of one pane faces row N of the other only while both draw their rows equally high,
+    // so the text keeps its standard size: the zoom keys do nothing and any zoom is undone.
+    for (const auto command : {QsciCommand::ZoomIn, QsciCommand::ZoomOut}) {
+        if (QsciCommand* zoom = standardCommands()->find(command)) {
+            zoom->setKey(0);
+            zoom->setAlternateKey(0);
+        }
+    }
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, [this] {
+        if (SendScintilla(SCI_GETZOOM) != 0)
+            SendScintilla(SCI_SETZOOM, 0UL);
+    });
 }
 
 bool TextPane::LoadFile(const QString& path, QString* error) {
@@ -396,6 +414,16 @@ void TextPane::ScrollVertical(ScrollRequest request, int thumb) {
 
 void TextPane::ScrollHorizontal(ScrollRequest request, int thumb) {
     Scroll(horizontalScrollBar(), request, thumb);
+}
+
+int TextPane::HorizontalOffset() const {
+    return int(SendScintilla(SCI_GETXOFFSET));
+}
+
+void TextPane::MakeRoomToScrollTo(int offset) {
+    const int needed = offset + viewport()->width();
+    if (SendScintilla(SCI_GETSCROLLWIDTH) < needed)
+        SendScintilla(SCI_SETSCROLLWIDTH, static_cast<unsigned long>(needed));
 }
 
 QPoint TextPane::ScrollPosition() const {

@@ -86,6 +86,9 @@ public:
     void ScrollVertical(ScrollRequest request, int thumb = 0);
     void ScrollHorizontal(ScrollRequest request, int thumb = 0);
     QPoint ScrollPosition() const; // pixels: horizontal offset, first visible line x line height
+    int HorizontalOffset() const;  // pixels
+    // Widens the horizontal scroll range, when needed, so that the offset can be reached.
+    void MakeRoomToScrollTo(int offset);
 
     // Nested pairs; painting resumes with one repaint when the outermost pair ends.
     void SuspendPainting();
@@ -99,6 +102,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void KeepStandardSize();
     int StyleFor(const CharFormat& look);
     void ConfigureStyle(int style);
     void FitScrollWidth(std::string_view text);

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QToolButton>
 #include <QUrl>
 #include <algorithm>
@@ -31,6 +32,8 @@ constexpr std::int32_t kFontColourCode = 0x000080;
 constexpr std::int32_t kBlackCode = 0x000000;
 constexpr std::int32_t kBlueCode = 0xFF0000;
 constexpr std::int32_t kRedCode = 0x0000FF;
+// Each row's thin flat border: black, one pixel wide.
+constexpr std::int32_t kBorderCode = 0x000000;
 // The empty rows above the text and above the mail link.
 constexpr int kEmptyRowHeight = 25;
 // The "OK" image, its transparent background (colour code 0xD8EEF3) and the button around it.
@@ -65,6 +68,21 @@ const RowText kRows[AboutWindow::kRowCount] = {
     {nullptr, kBlackCode},
     {nullptr, kBlueCode}, // the mail link
     {kAuthorship, kRedCode},
+};
+
+// A row in the thin flat border of a plain window, drawn over what the label paints itself.
+class BorderedRow : public ShadowLabel {
+public:
+    using ShadowLabel::ShadowLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ShadowLabel::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(ColourFromCode(kBorderCode));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 };
 
 } // namespace
@@ -103,7 +121,7 @@ QString AboutWindow::MailLink() {
 void AboutWindow::BuildRows() {
     for (int index = 0; index < kRowCount; ++index) {
         const RowText& row = kRows[index];
-        auto* label = new ShadowLabel(panel_, 0);
+        auto* label = new BorderedRow(panel_, 0);
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(1);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);

@@ -52,12 +52,14 @@ void ProgressBar::FitCanvas() {
     // A hidden widget hears of its size only when shown; the canvas follows the size itself.
     if (canvas_.size() == size())
         return;
-    QImage grown(size(), QImage::Format_RGB32);
-    grown.fill(background_);
-    if (!canvas_.isNull())
-        QPainter(&grown).drawImage(0, 0, canvas_);
-    canvas_ = grown;
+    // The old picture is not carried over: its frame would stay inside the new one. The bar is
+    // drawn afresh as at its first paint.
+    canvas_ = QImage(size(), QImage::Format_RGB32);
+    canvas_.fill(background_);
     frameNeeded_ = true;
+    lastPosition_ = 0;
+    lastPercent_ = 0;
+    lastText_.clear();
 }
 
 void ProgressBar::changeEvent(QEvent* event) {

@@ -73,6 +73,30 @@ TEST(AboutWindowTest, TheButtonStaysCentredTakesNoFocusAndTheLinkNamesTheProgram
     EXPECT_EQ(about.Row(0)->height(), 25);
 }
 
+TEST(AboutWindowTest, EveryRowHasItsOnePixelBorderRoundTheButtonFace) {
+    AboutWindow about;
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    const QColor face = about.Row(0)->palette().color(QPalette::Window);
+    for (int index = 0; index < AboutWindow::kRowCount; ++index) {
+        SCOPED_TRACE(index);
+        const QImage row = about.Row(index)->grab().toImage();
+        const int right = row.width() - 1;
+        const int bottom = row.height() - 1;
+        int unbordered = 0;
+        for (int x = 0; x <= right; ++x)
+            unbordered +=
+                (row.pixelColor(x, 0) != Qt::black) + (row.pixelColor(x, bottom) != Qt::black);
+        for (int y = 0; y <= bottom; ++y)
+            unbordered +=
+                (row.pixelColor(0, y) != Qt::black) + (row.pixelColor(right, y) != Qt::black);
+        EXPECT_EQ(unbordered, 0);
+        // Just inside the border the row's own background shows.
+        EXPECT_EQ(row.pixelColor(1, 1), face);
+        EXPECT_EQ(row.pixelColor(right - 1, bottom - 1), face);
+    }
+}
+
 TEST(AboutWindowTest, ClickingTheMailLinkStartsAMessageAndKeepsTheWindowOpen) {
     MailCatcher mail;
     AboutWindow about;

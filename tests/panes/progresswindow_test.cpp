@@ -78,6 +78,51 @@ TEST_F(ProgressBarTest, BackToNothingClearsTheBar) {
     EXPECT_EQ(FillAt(ProgressBar::kInset + 200), bar.BackgroundColour());
 }
 
+// The white edges of a sunken frame a bar of the given size would leave inside a bigger one.
+int StrayFramePixels(const QImage& shown, QSize earlier) {
+    int stray = 0;
+    for (int y = 1; y < shown.height() - 1; ++y)
+        stray += shown.pixelColor(earlier.width() - 1, y) == QColor(Qt::white);
+    for (int x = 1; x < shown.width() - 1; ++x)
+        stray += shown.pixelColor(x, earlier.height() - 1) == QColor(Qt::white);
+    return stray;
+}
+
+TEST(ProgressBarSizes, ABarPaintedSmallThenGrownShowsOnlyItsOwnFrame) {
+    for (const QSize size : {QSize(485, 40), QSize(300, 60), QSize(120, 31)}) {
+        SCOPED_TRACE(size.width());
+        QWidget window;
+        auto* bar = new ProgressBar(&window);
+        const QSize first = bar->size();
+        ASSERT_LT(first.width(), size.width());
+        bar->SetPosition(0); // painted at the size a new control has
+        bar->resize(size);
+        window.resize(size);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        bar->SetPosition(40);
+        const QImage shown = bar->grab().toImage();
+        ASSERT_EQ(shown.size(), size);
+        EXPECT_EQ(StrayFramePixels(shown, first), 0);
+        EXPECT_EQ(shown.pixelColor(size.width() - 1, size.height() / 2), QColor(Qt::white));
+        EXPECT_EQ(shown.pixelColor(0, size.height() / 2), QColor(Qt::black));
+        // Right of the fill and clear of the text lies the plain background.
+        EXPECT_EQ(shown.pixelColor(size.width() - ProgressBar::kInset - 1, size.height() / 2),
+                  bar->BackgroundColour());
+    }
+}
+
+TEST(ProgressWindow, TheBarOnScreenHasOneFrameAtItsEdges) {
+    ProgressWindow window;
+    window.ShowInFront();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Bar()->SetPosition(25);
+    const QImage shown = window.Bar()->grab().toImage();
+    EXPECT_EQ(StrayFramePixels(shown, QSize(100, 30)), 0);
+    EXPECT_EQ(shown.pixelColor(shown.width() - 1, 10), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(10, shown.height() - 1), QColor(Qt::white));
+}
+
 TEST(ProgressWindow, IsASmallCaptionlessStayOnTopWindow) {
     ProgressWindow window;
     window.ShowInFront();

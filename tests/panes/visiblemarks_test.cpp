@@ -37,6 +37,11 @@ protected:
         pane->SetSelectionLength(pane->LineStart(line) + offset, 0);
         return pane->SelectionFormat();
     }
+    // The look of one byte, whether or not a caret could stand there.
+    long StyleAt(int line, int offset) const {
+        return pane->SendScintilla(QsciScintillaBase::SCI_GETSTYLEAT,
+                                   static_cast<unsigned long>(pane->LineStart(line) + offset));
+    }
     int VisibleRows() const { return pane->height() / pane->LineHeight(); }
 
     static constexpr int kLines = 200;
@@ -81,6 +86,37 @@ TEST_F(VisibleMarksTest, ASpanMarkAfterItsRowMarkWinsOverTheChangedBytes) {
     EXPECT_EQ(FormatAt(3, 8).background, QColor(Qt::blue));
     EXPECT_EQ(FormatAt(3, 9).background, QColor(191, 0, 0));
     EXPECT_EQ(FormatAt(3, 10).background, QColor(Qt::blue));
+}
+
+TEST_F(VisibleMarksTest, ASpanInsideAMultiByteCharacterColoursTheWholeCharacter) {
+    // "alpha b\xC3\xA8" against "alpha b\xC3\xA9": the records name the one unequal byte.
+    pane->SetWholeText("alpha b\xC3\xA8 x\nalpha b\xC3\xA8");
+    ASSERT_TRUE(pane->isUtf8());
+    StringList marks;
+    marks.Add("0,8,1," + std::to_string(kBlue));
+    marks.Add("1,7,1," + std::to_string(kBlue)); // the first byte only
+    ApplyVisibleMarks(pane, &marks);
+    for (int line : {0, 1}) {
+        SCOPED_TRACE(line);
+        EXPECT_TRUE(FormatAt(line, 6).autoBackground);
+        EXPECT_EQ(FormatAt(line, 7).background, QColor(Qt::blue));
+        // Both bytes of the character carry the same look.
+        EXPECT_EQ(StyleAt(line, 8), StyleAt(line, 7));
+        EXPECT_NE(StyleAt(line, 6), StyleAt(line, 7));
+    }
+    EXPECT_TRUE(FormatAt(0, 9).autoBackground);
+    EXPECT_EQ(marks.Count(), 0);
+}
+
+TEST_F(VisibleMarksTest, ASingleByteTextPaneColoursExactlyTheBytesOfASpan) {
+    pane->setUtf8(false);
+    pane->SetWholeText("alpha b\xE8 x");
+    StringList marks;
+    marks.Add("0,7,1," + std::to_string(kBlue));
+    ApplyVisibleMarks(pane, &marks);
+    EXPECT_TRUE(FormatAt(0, 6).autoBackground);
+    EXPECT_EQ(FormatAt(0, 7).background, QColor(Qt::blue));
+    EXPECT_TRUE(FormatAt(0, 8).autoBackground);
 }
 
 TEST_F(VisibleMarksTest, TheUsersSelectionStaysWhereItWas) {

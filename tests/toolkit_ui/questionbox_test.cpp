@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/applicationcaption.h"
 #include "toolkit/questionbox.h"
 
 #include <QApplication>
@@ -26,11 +27,13 @@ TEST(QuestionBoxRules, TextFieldGrowsInStepsOfFourUpToTheLimit) {
 class QuestionBoxTest : public ::testing::Test {
 protected:
     QuestionBoxTest() : box("Save changes ?", "Yes/No") {
-        QApplication::setApplicationDisplayName("Tandemview");
-        box.setWindowTitle(QApplication::applicationDisplayName());
         box.show();
         box.activateWindow();
     }
+    // The program names itself before any box is built.
+    struct Caption {
+        Caption() { SetApplicationCaption("Tandemview"); }
+    } caption;
     QuestionBox box;
 };
 
