@@ -5,23 +5,7 @@
 namespace tandem {
 namespace {
 
-// Rows 3..5 exist on the left only; rows 8 and 9 differ; row 10 is common again.
-const QByteArray kLeftText = Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c", "s6",
-                                "s7", "value eight = 1", "value nine = 1", "s10"});
-const QByteArray kRightText =
-    Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 2", "value nine = 2", "s10"});
-
-class BlockTest : public EditingTest {
-protected:
-    void StartPair() {
-        leftPath = Write("left/pair.txt", kLeftText);
-        rightPath = Write("right/pair.txt", kRightText);
-        Start({leftPath, rightPath});
-        ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
-    }
-    QString leftPath;
-    QString rightPath;
-};
+using BlockTest = PairEditingTest;
 
 TEST_F(BlockTest, MenuIsOfferedOnlyOverABlockThePaneTakesPartIn) {
     StartPair();

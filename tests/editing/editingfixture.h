@@ -58,4 +58,25 @@ protected:
     }
 };
 
+// Rows 3..5 exist on the left only; rows 8 and 9 differ; row 10 is common again.
+inline const QByteArray kLeftText =
+    Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c", "s6", "s7",
+           "value eight = 1", "value nine = 1", "s10"});
+inline const QByteArray kRightText =
+    Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 2", "value nine = 2", "s10"});
+
+// The window on that pair, with the left pane focused.
+class PairEditingTest : public EditingTest {
+protected:
+    void StartPair() {
+        leftPath = Write("left/pair.txt", kLeftText);
+        rightPath = Write("right/pair.txt", kRightText);
+        Start({leftPath, rightPath});
+        ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
+        window->sides[kLeft].pane->setFocus();
+    }
+    QString leftPath;
+    QString rightPath;
+};
+
 } // namespace tandem

@@ -9,26 +9,11 @@
 namespace tandem {
 namespace {
 
-// Rows 3..5 exist on the left only; rows 8 and 9 differ; row 10 is common again.
-const QByteArray kLeftLines = Lines({"s0", "s1", "s2", "only left a", "only left b", "only left c",
-                                     "s6", "s7", "value eight = 1", "value nine = 1", "s10"});
-const QByteArray kRightLines =
-    Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 2", "value nine = 2", "s10"});
-
-class KeysTest : public EditingTest {
+class KeysTest : public PairEditingTest {
 protected:
-    void StartPair() {
-        leftPath = Write("left/pair.txt", kLeftLines);
-        rightPath = Write("right/pair.txt", kRightLines);
-        Start({leftPath, rightPath});
-        ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
-        window->sides[kLeft].pane->setFocus();
-    }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(window->sides[kLeft].pane, key, modifiers);
     }
-    QString leftPath;
-    QString rightPath;
 };
 
 TEST_F(KeysTest, DifferenceKeysMoveBetweenBlocks) {
@@ -78,19 +63,19 @@ TEST_F(KeysTest, UndoTakesBackEachBlockEditInTurn) {
     // Nothing is edited any more, so leaving the pair asks nothing and writes nothing.
     Recompare(*window);
     EXPECT_TRUE(questions.empty());
-    EXPECT_EQ(Read(rightPath), kRightLines);
+    EXPECT_EQ(Read(rightPath), kRightText);
 }
 
 TEST_F(KeysTest, SaveKeyWritesTheEditedSideAtOnceAndComparesAgain) {
     StartPair();
     Press(Qt::Key_S, Qt::ControlModifier); // nothing edited: nothing written, nothing asked
-    EXPECT_EQ(Read(rightPath), kRightLines);
+    EXPECT_EQ(Read(rightPath), kRightText);
     Copy(window->sides[kLeft].pane, 8);
     Press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(questions.empty());
     EXPECT_EQ(Read(rightPath),
               Lines({"s0", "s1", "s2", "s6", "s7", "value eight = 1", "value nine = 1", "s10"}));
-    EXPECT_EQ(Read(leftPath), kLeftLines);
+    EXPECT_EQ(Read(leftPath), kLeftText);
     EXPECT_EQ(Blocks(), std::vector<std::string>{"3,5,l"});
     EXPECT_FALSE(window->sides[kRight].modified);
 }
