@@ -5,6 +5,7 @@
 #include "comparingfixture.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -138,6 +139,31 @@ TEST_F(DiskFilesTest, AWritableFileInAFolderTheUserMayNotWriteToIsStillSaved) {
     Recompare(*window);
     ::chmod(QFile::encodeName(folder), 0755);
     EXPECT_EQ(Read(leftPath), kEditedLeft);
+}
+
+TEST_F(DiskFilesTest, AFailureMessageIsShownWithItsWholeText) {
+    StartPair();
+    EditLeft();
+    QDir(QFileInfo(leftPath).path()).removeRecursively();
+    QString shown;
+    bool whole = false;
+    QuestionBox::SetAnswerHook([&](QuestionBox& box) {
+        if (box.Buttons().size() > 1)
+            return 1; // Save changes ?, then overwrite the file that went
+        box.show();
+        QApplication::processEvents();
+        QTextEdit* field = box.TextField();
+        shown = field->toPlainText();
+        whole = field->isVisible() && field->verticalScrollBar()->maximum() == 0 &&
+                field->document()->size().height() <= field->viewport()->height() &&
+                box.geometry().contains(field->geometry().translated(box.pos()));
+        box.close();
+        return 1;
+    });
+    Recompare(*window);
+    EXPECT_TRUE(shown.contains(leftPath)) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("could not be saved"));
+    EXPECT_TRUE(whole) << "the message box cuts its text off";
 }
 
 class RefusedFileTest : public ComparingTest {
