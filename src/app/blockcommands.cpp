@@ -96,7 +96,8 @@ void ResetRowColours(TextPane& pane, int row) {
 }
 
 // A line as the target pane holds it: a pane shown as Latin-1 and one shown as UTF-8 hold the
-// same characters in different bytes. Characters Latin-1 has no byte for keep their bytes.
+// same characters in different bytes. A line with characters Latin-1 has no byte for keeps its
+// UTF-8 bytes and marks its row, so saving asks before the file becomes UTF-8.
 std::string CarriedLine(const TextPane& source, const TextPane& target, std::string line) {
     const bool fromUtf8 = source.Format().utf8;
     if (fromUtf8 == target.Format().utf8)
@@ -108,6 +109,19 @@ std::string CarriedLine(const TextPane& source, const TextPane& target, std::str
     const bool fits = std::all_of(text.begin(), text.end(),
                                   [](QChar character) { return character.unicode() < 256; });
     return fits ? text.toLatin1().toStdString() : line;
+}
+
+void CarryLine(const TextPane& source, TextPane& target, int row) {
+    const std::string line = source.LineText(row);
+    const std::string carried = CarriedLine(source, target, line);
+    target.ReplaceLine(row, carried);
+    if (!source.Format().utf8 || target.Format().utf8 || carried != line)
+        return;
+    if (!IsValidUtf8(line) || std::all_of(line.begin(), line.end(), [](char byte) {
+            return static_cast<unsigned char>(byte) < 0x80;
+        }))
+        return;
+    target.MarkRowUtf8(row);
 }
 
 } // namespace
@@ -141,7 +155,7 @@ void CopyBlock(MainWindow& window) {
     {
         const PanesDisabled disabled(window);
         for (int row = block.first; row <= block.last; ++row) {
-            target.ReplaceLine(row, CarriedLine(source, target, source.LineText(row)));
+            CarryLine(source, target, row);
             ResetRowColours(target, row);
             ResetRowColours(source, row);
         }
@@ -171,6 +185,8 @@ void DeleteBlock(MainWindow& window) {
         pane.ReplaceLine(row, std::string_view(""));
         ResetRowColours(pane, row);
         DropMarks(*held.marks, row, row);
+        // The row no longer holds a line of this file, so saving leaves it out.
+        held.fillers.Mark(row);
         held.modified = true;
         // A blank line of the other file stays a line of that file: taking it out of its pane
         // would drop it from the file at that side's next save, unasked.

@@ -3,6 +3,7 @@
 // LoadAndCompare at the centre of them, which reads both files again, takes over the pair's
 // options, compares and brings back the difference that was current when the pair was left.
 #include "app/commands.h"
+#include "app/filenotices.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
 #include "app/statusparts.h"
@@ -52,9 +53,14 @@ void LoadSideFile(MainWindow& window, Side side, const QString& path) {
     // An unreadable file gives an empty pane; its name is taken over all the same. A file that
     // is there but could not be read is remembered, so the empty pane is never saved over it.
     held.unreadable = false;
-    if (!held.pane->LoadFile(path)) {
+    QString reason;
+    if (!held.pane->LoadFile(path, &reason)) {
         held.pane->SetFileText({});
         held.unreadable = !path.isEmpty() && QFileInfo::exists(path);
+        if (held.unreadable)
+            ShowFileNotice(window,
+                           QStringLiteral("The file %1 could not be opened: %2.").arg(path, reason),
+                           false);
     }
     held.fillers.Clear();
     if (window.blocks)
@@ -201,6 +207,7 @@ void LoadAndCompare(MainWindow& window, bool askAboutNames) {
     }
     const std::string key = PairKey(window.sides[kLeft].fileName, window.sides[kRight].fileName);
     TakePairOptions(window, key);
+    WatchPairFiles(window);
     if (!askAboutNames || ShouldCompare(window))
         RunComparison(window);
     if (window.blocks)

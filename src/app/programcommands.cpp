@@ -72,7 +72,12 @@ bool AskYesNo(const QString& question) {
 }
 
 void TellUser(const QString& message) {
-    QuestionBox::Ask(message, QString(), FrameQuestion, Program().main);
+    const auto customise = [](QuestionBox& box) {
+        FrameQuestion(box);
+        // The frame's band came out of the text field: size the box to the whole text again.
+        box.FitToText();
+    };
+    QuestionBox::Ask(message, QString(), customise, Program().main);
 }
 
 } // namespace tandem

@@ -81,8 +81,13 @@ void Publish(MainWindow& window, ComparisonResult& result) {
     std::vector<std::string_view>* rows[] = {&result.left, &result.right};
     StringList* marks[] = {&result.leftMarks, &result.rightMarks};
     for (Side side : kEachSide) {
-        window.sides[side].fillers.Assign(*rows[side]);
-        SetPaneText(*window.sides[side].pane, *rows[side]);
+        PaneSide& held = window.sides[side];
+        held.fillers.Assign(*rows[side]);
+        const int rowCount = int(rows[side]->size());
+        std::vector<RowFormat> formats = AlignedRows(
+            held.pane->RowFormats(), rowCount, [&](int row) { return held.fillers.IsFiller(row); });
+        SetPaneText(*held.pane, *rows[side]);
+        held.pane->SetRowFormats(std::move(formats));
         *window.sides[side].marks = std::move(*marks[side]);
     }
     *window.blocks = std::move(result.blocks);

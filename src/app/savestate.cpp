@@ -2,6 +2,8 @@
 // Leaving a file pair: the options, the pair's record and the recent lists are saved, and each
 // side edited since the comparison is written back without the comparison's filler lines once
 // the user agrees. A write replaces the file only when complete; a failure is told to the user.
+// A file another program changed since it was read, or a Latin-1 file that would have to become
+// UTF-8, is written only when the user agrees to that too.
 #include "app/commands.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
@@ -11,6 +13,7 @@
 #include "toolkit/textpane.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QScrollBar>
 
 namespace tandem {
@@ -42,6 +45,16 @@ void SavePairRecord(MainWindow& window) {
         SaveRecentList(window, window.sides[side].recent, settings::kRecentLists[side]);
 }
 
+// The file no longer holds what the pane read from it (a file that was not there then is there
+// now, or its bytes differ).
+bool ChangedOnDisk(const TextPane& pane, const QString& path) {
+    const FileStamp now = CurrentStamp(path);
+    const FileStamp& read = pane.Stamp();
+    if (read.size < 0)
+        return QFileInfo::exists(path);
+    return now.size != read.size || now.hash != read.hash;
+}
+
 void SaveSide(MainWindow& window, Side side) {
     PaneSide& held = window.sides[side];
     if (held.unreadable) {
@@ -51,9 +64,21 @@ void SaveSide(MainWindow& window, Side side) {
                      .arg(held.fileName));
         return;
     }
+    TextPane& pane = *held.pane;
+    const bool asUtf8 = pane.HoldsUtf8Rows();
+    if (asUtf8 && !AskYesNo(QStringLiteral("The file %1 is written in Latin-1, which cannot hold "
+                                           "some of the characters copied into it. Write the "
+                                           "whole file as UTF-8 ?")
+                                .arg(held.fileName)))
+        return;
+    if (ChangedOnDisk(pane, held.fileName) &&
+        !AskYesNo(QStringLiteral("The file %1 was changed on disk by another program since it "
+                                 "was read. Overwrite it with the text of this window ?")
+                      .arg(held.fileName)))
+        return;
     StripFillerLines(window, side);
     QString reason;
-    if (!held.pane->WriteFile(held.fileName, &reason))
+    if (!pane.WriteFile(held.fileName, &reason, asUtf8))
         TellUser(QStringLiteral("The file %1 could not be saved: %2. It was left as it was.")
                      .arg(held.fileName, reason));
 }

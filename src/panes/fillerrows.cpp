@@ -28,6 +28,14 @@ void FillerRows::Forget(int first, int last) {
         fillers_[size_t(row)] = false;
 }
 
+void FillerRows::Mark(int row) {
+    if (row < 0)
+        return;
+    if (size_t(row) >= fillers_.size())
+        fillers_.resize(size_t(row) + 1, false);
+    fillers_[size_t(row)] = true;
+}
+
 void FillerRows::RemoveRow(int row) {
     if (row >= 0 && size_t(row) < fillers_.size())
         fillers_.erase(fillers_.begin() + row);

@@ -18,6 +18,8 @@ public:
     bool Empty() const;
     // Rows first..last now hold lines of the file.
     void Forget(int first, int last);
+    // Row now stands for no line of the file, like the rows the comparison inserted.
+    void Mark(int row);
     // Row was deleted from the pane; the rows after it move up.
     void RemoveRow(int row);
     // The filler rows as runs of rows, last run first, so deleting them in order keeps the

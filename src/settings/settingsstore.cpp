@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
+#include <algorithm>
 
 namespace tandem {
 
@@ -67,8 +70,8 @@ std::string TextOf(const QVariant& value) {
     }
 }
 
-// Only a whole 32-bit integer is a number value; anything else reads as 0.
-int NumberOf(const QVariant& value) {
+// Only a whole 32-bit integer is a number value; anything else is no value.
+std::optional<int> NumberOf(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::Int:
         return value.toInt();
@@ -76,11 +79,11 @@ int NumberOf(const QVariant& value) {
     case QMetaType::QString: {
         bool whole = false;
         const int number = value.toString().toInt(&whole);
-        return whole ? number : 0;
+        return whole ? std::optional<int>(number) : std::nullopt;
     }
 #endif
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -111,7 +114,35 @@ bool StoreWritable() {
 #endif
 }
 
+// How much of a window's caption band stays on the available area, so it can be grabbed.
+constexpr int kReachableWidth = 100;
+constexpr int kReachableHeight = 30;
+
+// A place and size brought onto the available area: no larger than it, no smaller than
+// smallest (where the area allows), the top inside it and enough of the caption band on it to
+// grab the window.
+QRect OntoArea(QRect placement, const QRect& area, QSize smallest) {
+    smallest = smallest.boundedTo(area.size());
+    const QSize size = placement.size().expandedTo(smallest).boundedTo(area.size());
+    const int reachable = std::min(kReachableWidth, size.width());
+    const int left = std::clamp(placement.left(), area.left() + reachable - size.width(),
+                                area.right() + 1 - reachable);
+    const int top = std::clamp(placement.top(), area.top(),
+                               area.bottom() + 1 - std::min(kReachableHeight, size.height()));
+    return QRect(QPoint(left, top), size);
+}
+
+QRect AvailableArea(const QRect& placement) {
+    const QScreen* screen = QGuiApplication::screenAt(placement.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : placement;
+}
+
 } // namespace
+
+// Stored coordinates beyond this are nonsense on any screen; they are cut here first.
+constexpr qint64 kLargestPlacement = 1 << 20;
 
 SettingsStore::SettingsStore(QWidget* owner) : owner_(owner) {}
 
@@ -126,11 +157,24 @@ void SettingsStore::RestorePlacement() {
     if (!store->childGroups().contains(QString::fromStdString(section_)))
         return;
     store->beginGroup(QString::fromStdString(section_));
-    const auto number = [&store](const char* name) {
-        return NumberOf(store->value(QString::fromLatin1(name)));
+    // A value that is missing or no whole number keeps the owner's built-in one.
+    const auto number = [&store](const char* name, int builtIn) {
+        return NumberOf(store->value(QString::fromLatin1(name))).value_or(builtIn);
     };
-    owner_->move(number(settings::kLeft), number(settings::kTop));
-    owner_->resize(number(settings::kWidth), number(settings::kHeight));
+    // Computed in 64 bits: a stored width near the integer limit must not overflow.
+    const qint64 left = number(settings::kLeft, owner_->x());
+    const qint64 top = number(settings::kTop, owner_->y());
+    const qint64 width =
+        std::clamp<qint64>(number(settings::kWidth, owner_->width()), 0, kLargestPlacement);
+    const qint64 height =
+        std::clamp<qint64>(number(settings::kHeight, owner_->height()), 0, kLargestPlacement);
+    const QRect stored(int(std::clamp<qint64>(left, -kLargestPlacement, kLargestPlacement)),
+                       int(std::clamp<qint64>(top, -kLargestPlacement, kLargestPlacement)),
+                       int(width), int(height));
+    const QSize smallest = smallest_.expandedTo(owner_->minimumSize());
+    const QRect placed = OntoArea(stored, AvailableArea(stored), smallest);
+    owner_->move(placed.topLeft());
+    owner_->resize(placed.size());
 }
 
 void SettingsStore::SavePlacement() {

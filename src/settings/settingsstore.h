@@ -8,6 +8,7 @@
 #include "toolkit/stringlist.h"
 
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -21,6 +22,9 @@ class SettingsStore {
 public:
     // At most this many items of a list are read back.
     static constexpr int kListReadLimit = 10;
+    // A restored window is at least this large unless told otherwise.
+    static constexpr int kSmallestWidth = 200;
+    static constexpr int kSmallestHeight = 100;
 
     explicit SettingsStore(QWidget* owner);
     // Saves the owner's placement.
@@ -28,9 +32,13 @@ public:
 
     void SetSectionName(std::string name) { section_ = std::move(name); }
 
-    // Left, Top, Width and Height of the section, a missing one applied as 0; nothing at all
-    // when the section does not exist (the owner keeps the place its constructor gave it).
+    // Left, Top, Width and Height of the section, a missing or broken one keeping the owner's
+    // own value; nothing at all when the section does not exist (the owner keeps the place its
+    // constructor gave it). The result is brought onto the available screen area, no smaller
+    // than the smallest size set here and the owner's minimum size.
     void RestorePlacement();
+    // The smallest size a restored placement gets, so that every control shows.
+    void SetSmallestSize(QSize size) { smallest_ = size; }
     // The owner's normal (restored) place and size whatever its state, and whether it shows.
     void SavePlacement();
 
@@ -54,6 +62,8 @@ private:
     QPointer<QWidget> owner_;
     std::string section_;
     bool placementEnabled_ = true;
+    // Even a window without controls keeps a size it can be found and grabbed at.
+    QSize smallest_{kSmallestWidth, kSmallestHeight};
 };
 
 std::unique_ptr<SettingsStore> CreateSettingsStore(QWidget* owner);

@@ -71,6 +71,8 @@ constexpr std::array<TextRow, 4> kTextRows = {{
 constexpr QRect kDepthField(350, 253, 54, kControlHeight);
 constexpr QRect kLookupField(349, 293, 55, kControlHeight);
 constexpr QRect kOkButton(255, 394, 152, kControlHeight);
+// The controls' right end: a narrower dialog would cut them off.
+constexpr int kControlsRight = kOkButton.right() + 1;
 
 QMargins FrameRoom() {
     return FrameMargins(RoundedFrame::kAttachRadius, RoundedFrame::kCaptionHeight, true);
@@ -95,6 +97,7 @@ SetupDialog::SetupDialog(SetupTarget& target) : target_(target) {
 
     placement_ = CreateSettingsStore(this);
     placement_->SetSectionName(settings::kSetupSection);
+    placement_->SetSmallestSize(QSize(kControlsRight + frame.left() + frame.right(), height()));
     placement_->RestorePlacement();
 
     panel_ = new QFrame(this);

@@ -81,7 +81,7 @@ QuestionBox::QuestionBox(const QString& text, const QString& answers, QWidget* p
         connect(button, &QPushButton::clicked, this, [this, index] { done(index + 1); });
         buttons_ << button;
     }
-    FitText();
+    FitToText();
     buttons_.first()->setDefault(true);
     buttons_.first()->setFocus();
 }
@@ -94,14 +94,16 @@ int QuestionBox::ButtonRowHeight() const {
     return kGap + kButtonHeight + kGap;
 }
 
-void QuestionBox::FitText() {
+void QuestionBox::FitToText() {
     text_->setFixedWidth(kTextWidth);
     const int frame = 2 * text_->frameWidth();
     text_->document()->setTextWidth(kTextWidth - frame);
     const int needed = int(text_->document()->size().height()) + frame;
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int screenHeight = screen ? screen->availableGeometry().height() : needed;
-    const int limit = screenHeight - kTextTop - ButtonRowHeight();
+    const QMargins margins = contentsMargins();
+    const int limit =
+        screenHeight - kTextTop - ButtonRowHeight() - margins.top() - margins.bottom();
     text_->setFixedHeight(GrownHeight(kTextStartHeight, needed, limit));
     SetClientHeight(kTextTop + text_->height() + ButtonRowHeight());
 }

@@ -36,6 +36,9 @@ public:
 
     // The height of the box's client area, keeping its width and the box unresizable.
     void SetClientHeight(int height);
+    // Sizes the box to show the whole text (up to the screen's height) inside its current
+    // margins; run again once a frame has taken its band.
+    void FitToText();
     QTextEdit* TextField() const { return text_; }
     const QList<QPushButton*>& Buttons() const { return buttons_; }
 
@@ -46,7 +49,6 @@ protected:
 
 private:
     int ButtonRowHeight() const;
-    void FitText();
     void Arrange();
 
     QTextEdit* text_;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/textpane.h"
 
+#include "toolkit/filewriting.h"
+
 #include <QContextMenuEvent>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QScrollBar>
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
@@ -77,37 +78,46 @@ void TextPane::KeepStandardSize() {
 }
 
 bool TextPane::LoadFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileRead file = ReadRegularFile(path);
+    if (!file.read) {
         if (error)
-            *error = file.errorString();
+            *error = file.reason;
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    const QByteArray bytes = std::move(file.bytes);
     SetFileText(DecodeFile(std::string_view(bytes.constData(), size_t(bytes.size()))));
+    stamp_ = file.stamp;
     return true;
 }
 
-bool TextPane::WriteFile(const QString& path, QString* error) const {
-    const std::string bytes = FileBytes();
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
-                         file.commit();
-    if (!written && error)
-        *error = file.errorString();
-    return written;
+bool TextPane::WriteFile(const QString& path, QString* error, bool asUtf8) {
+    const std::string bytes = FileBytes(asUtf8);
+    if (!WriteFileBytes(path, bytes, error))
+        return false;
+    const QByteArray written = QByteArray::fromStdString(bytes);
+    stamp_ = StampOf(written, QFileInfo(path).lastModified());
+    return true;
 }
 
 void TextPane::SetFileText(const PaneText& text) {
     format_ = text.format;
+    rows_ = text.rows;
+    stamp_ = {};
     setUtf8(format_.utf8);
     SetWholeText(text.text);
+}
+
+void TextPane::MarkRowUtf8(int row) {
+    if (row < 0 || row >= LineCount())
+        return;
+    if (rows_.size() < size_t(LineCount()))
+        rows_.resize(size_t(LineCount()));
+    rows_[size_t(row)].utf8 = true;
+}
+
+bool TextPane::HoldsUtf8Rows() const {
+    return !format_.utf8 &&
+           std::any_of(rows_.begin(), rows_.end(), [](const RowFormat& row) { return row.utf8; });
 }
 
 std::string TextPane::WholeText() const {
@@ -356,6 +366,8 @@ void TextPane::ReplaceLine(int line, std::string_view text) {
         SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
         SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(text.size()), text.data());
     });
+    if (size_t(line) < rows_.size())
+        rows_[size_t(line)].utf8 = false;
 }
 
 void TextPane::DeleteLines(int first, int last) {
@@ -372,6 +384,9 @@ void TextPane::DeleteLines(int first, int last) {
     const auto start = static_cast<unsigned long>(from);
     const long length = to - from;
     EditText([&] { SendScintilla(SCI_DELETERANGE, start, length); });
+    if (size_t(first) < rows_.size())
+        rows_.erase(rows_.begin() + first,
+                    rows_.begin() + std::min(size_t(last) + 1, rows_.size()));
 }
 
 void TextPane::ScrollLines(int count) {

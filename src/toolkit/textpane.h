@@ -5,6 +5,7 @@
 #pragma once
 
 #include "toolkit/charformat.h"
+#include "toolkit/filereading.h"
 #include "toolkit/panefile.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -34,13 +35,26 @@ public:
 
     explicit TextPane(QWidget* parent = nullptr);
 
-    // Files. Both return false and set error (for the user) on failure; a failed write leaves
-    // the file as it was.
+    // Files. Both return false and set error (for the user) on failure; a failed load leaves
+    // the pane as it was, a failed write the file. Only regular files up to FileSizeLimit()
+    // are read. asUtf8 writes a Latin-1 file as UTF-8.
     bool LoadFile(const QString& path, QString* error = nullptr);
-    bool WriteFile(const QString& path, QString* error = nullptr) const;
+    bool WriteFile(const QString& path, QString* error = nullptr, bool asUtf8 = false);
     void SetFileText(const PaneText& text);
     const FileFormat& Format() const { return format_; }
-    std::string FileBytes() const { return EncodeFile(WholeText(), format_); }
+    std::string FileBytes(bool asUtf8 = false) const {
+        return EncodeFile(WholeText(), format_, rows_, asUtf8);
+    }
+    // What the file held when it was read or last written; size -1 for no file.
+    const FileStamp& Stamp() const { return stamp_; }
+
+    // Each row's line end and encoding, kept in step with the rows by the edits below; the
+    // comparison hands them on to its aligned rows.
+    const std::vector<RowFormat>& RowFormats() const { return rows_; }
+    void SetRowFormats(std::vector<RowFormat> rows) { rows_ = std::move(rows); }
+    void MarkRowUtf8(int row);
+    // A pane shown as Latin-1 that holds UTF-8 rows: its file cannot be written as it was.
+    bool HoldsUtf8Rows() const;
 
     // Whole text: lines separated by LF. Setting it drops every character format.
     std::string WholeText() const;
@@ -77,7 +91,8 @@ public:
     void SetBackgroundColour(const QColor& colour);
     QColor BackgroundColour() const { return background_; }
 
-    // Edits made by the program; the selection stays on the same text where it can.
+    // Edits made by the program; the selection stays on the same text where it can. A replaced
+    // line keeps its row's line end.
     void ReplaceSelection(std::string_view text);
     void ReplaceLine(int line, std::string_view text);
     void DeleteLines(int first, int last);
@@ -110,6 +125,8 @@ private:
     template <typename Edit> void EditText(Edit edit);
 
     FileFormat format_;
+    std::vector<RowFormat> rows_;
+    FileStamp stamp_;
     std::vector<CharFormat> styles_; // looks by style number; unused numbers hold the default
     std::vector<bool> styleUsed_;
     QColor background_;

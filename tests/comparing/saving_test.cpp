@@ -114,13 +114,15 @@ TEST_F(SavingTest, AFileThatCannotBeWrittenIsReportedAndTheOtherSideIsStillSaved
     CopyToLeft(RowOf(window->sides[kRight].pane, "new one"),
                RowOf(window->sides[kRight].pane, "new two"));
     window->sides[kRight].modified = true;
-    // The left file's folder is gone, so its new content has nowhere to go.
+    // The left file's folder is gone, so its new content has nowhere to go; the file's going
+    // is a change on disk, so overwriting is asked first.
     QDir(QFileInfo(leftPath).path()).removeRecursively();
-    answers = {1, 1};
+    answers = {1, 1, 1};
     Recompare(*window);
-    ASSERT_EQ(questions.size(), 2u);
-    EXPECT_TRUE(questions[1].contains(leftPath)) << questions[1].toStdString();
-    EXPECT_TRUE(questions[1].contains("could not be saved"));
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_TRUE(questions[1].contains("changed on disk"));
+    EXPECT_TRUE(questions[2].contains(leftPath)) << questions[2].toStdString();
+    EXPECT_TRUE(questions[2].contains("could not be saved"));
     EXPECT_EQ(Read(rightPath), kRightText);
 }
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -115,12 +117,42 @@ TEST_F(SettingsStoreTest, PlacementIsSavedAsNumbersAndRestored) {
     EXPECT_EQ(second.size(), QSize(320, 210));
 }
 
-TEST_F(SettingsStoreTest, APlacementValueThatIsMissingOrNotAnIntegerIsAppliedAsZero) {
+TEST_F(SettingsStoreTest, APlacementValueThatIsMissingOrNotAnIntegerKeepsTheBuiltInOne) {
     WriteStoreFile("[Tandem]\nLeft=30\nTop=4x\nHeight=250\n");
     owner.setGeometry(10, 10, 300, 200);
     store.RestorePlacement();
-    EXPECT_EQ(owner.pos(), QPoint(30, 0));
-    EXPECT_EQ(owner.size(), QSize(0, 250));
+    EXPECT_EQ(owner.pos(), QPoint(30, 10));
+    EXPECT_EQ(owner.size(), QSize(300, 250));
+}
+
+TEST_F(SettingsStoreTest, AStoredPlacementIsBroughtOntoTheAvailableScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    WriteStoreFile("[Tandem]\nLeft=-5000\nTop=90000\nWidth=2147483647\nHeight=2147483647\n");
+    owner.setGeometry(10, 10, 300, 200);
+    store.RestorePlacement();
+    EXPECT_EQ(owner.size(), area.size());
+    EXPECT_TRUE(area.intersects(QRect(owner.pos(), QSize(owner.width(), 30))));
+    EXPECT_LE(owner.y() + 30, area.bottom() + 1);
+
+    // Off to the right and below: brought back so its caption band can be grabbed.
+    WriteStoreFile("[Tandem]\nLeft=90000\nTop=90000\nWidth=300\nHeight=200\n");
+    store.RestorePlacement();
+    EXPECT_EQ(owner.size(), QSize(300, 200));
+    EXPECT_TRUE(area.intersects(QRect(owner.pos(), QSize(owner.width(), 30))));
+    EXPECT_LE(owner.y() + 30, area.bottom() + 1);
+
+    WriteStoreFile("[Tandem]\nLeft=20\nTop=30\nWidth=40\nHeight=63\n");
+    store.RestorePlacement();
+    EXPECT_EQ(owner.size(), QSize(SettingsStore::kSmallestWidth, SettingsStore::kSmallestHeight));
+    EXPECT_EQ(owner.pos(), QPoint(20, 30));
+}
+
+TEST_F(SettingsStoreTest, ARestoredPlacementKeepsTheSmallestSizeThatShowsEveryControl) {
+    WriteStoreFile("[Tandem]\nLeft=0\nTop=0\nWidth=100\nHeight=100\n");
+    owner.setGeometry(10, 10, 300, 200);
+    store.SetSmallestSize(QSize(416, 150));
+    store.RestorePlacement();
+    EXPECT_EQ(owner.size(), QSize(416, 150));
 }
 
 TEST_F(SettingsStoreTest, NothingIsCachedSoAnotherCopysWritesAreSeenAtOnce) {

@@ -47,10 +47,31 @@ INSTANTIATE_TEST_SUITE_P(
                  {true, LineEnd::Lf, false}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PaneFile, MixedLineEndsAreWrittenInTheStyleOfTheFirst) {
-    const PaneText decoded = DecodeFile("a\r\nb\nc\rd\r\n");
+TEST(PaneFile, MixedLineEndsAreWrittenBackLineByLineAndNewLinesTakeTheMostCommon) {
+    const PaneText decoded = DecodeFile("a\nb\r\nc\rd\r\n");
     EXPECT_EQ(decoded.text, "a\nb\nc\nd");
-    EXPECT_EQ(EncodeFile(decoded.text, decoded.format), "a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_EQ(decoded.format.lineEnd, LineEnd::CrLf);
+    EXPECT_EQ(EncodeFile(decoded.text, decoded.format, decoded.rows), "a\nb\r\nc\rd\r\n");
+    EXPECT_EQ(EncodeFile("a\nb\nc\nd\nnew", decoded.format, decoded.rows),
+              "a\nb\r\nc\rd\r\nnew\r\n");
+}
+
+TEST(PaneFile, AByteOrderMarkStaysOutOfTheTextAndIsWrittenBack) {
+    const PaneText decoded = DecodeFile("\xEF\xBB\xBF"
+                                        "first\n");
+    EXPECT_EQ(decoded.text, "first");
+    EXPECT_TRUE(decoded.format.byteOrderMark);
+    EXPECT_EQ(EncodeFile(decoded.text, decoded.format, decoded.rows), "\xEF\xBB\xBF"
+                                                                      "first\n");
+}
+
+TEST(PaneFile, ALatin1FileWrittenAsUtf8KeepsRowsThatHoldUtf8) {
+    const PaneText decoded = DecodeFile("caf\xE9\nx\n");
+    ASSERT_FALSE(decoded.format.utf8);
+    std::vector<RowFormat> rows = decoded.rows;
+    rows[1].utf8 = true;
+    EXPECT_EQ(EncodeFile("caf\xE9\n\xE2\x82\xAC", decoded.format, rows, true),
+              "caf\xC3\xA9\n\xE2\x82\xAC\n");
 }
 
 TEST(PaneFile, TextWithoutLineEndsGetsTheSystemsLineEndWhenLinesAreAdded) {
