@@ -15,6 +15,7 @@ void RememberBlockEdit(MainWindow& window) {
     for (Side side : kEachSide) {
         const PaneSide& held = window.sides[side];
         step.styledTexts[side] = held.pane->StyledText();
+        step.rowFormats[side] = held.pane->RowFormats();
         step.marks[side] = *held.marks;
         step.fillers[side] = held.fillers;
         step.modified[side] = held.modified;
@@ -33,6 +34,7 @@ void UndoBlockEdit(MainWindow& window) {
     for (Side side : kEachSide) {
         PaneSide& held = window.sides[side];
         held.pane->SetStyledText(step.styledTexts[side]);
+        held.pane->SetRowFormats(std::move(step.rowFormats[side]));
         *held.marks = std::move(step.marks[side]);
         held.fillers = std::move(step.fillers[side]);
         held.modified = step.modified[side];

@@ -66,6 +66,23 @@ TEST_F(KeysTest, UndoTakesBackEachBlockEditInTurn) {
     EXPECT_EQ(Read(rightPath), kRightText);
 }
 
+TEST_F(KeysTest, UndoBringsBackEachRowsOwnLineEnd) {
+    const QString left = Write("mixed/ends.txt", "s0\r\nold\r\ns2\n");
+    const QString right = Write("other/ends.txt", "s0\nnew one\rs2\n");
+    Start({left, right});
+    ASSERT_EQ(Blocks(), std::vector<std::string>{"1,1,lr"});
+    const std::vector<RowFormat> before = window->sides[kRight].pane->RowFormats();
+    Copy(window->sides[kLeft].pane, 1);
+    window->sides[kLeft].pane->setFocus();
+    Press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->sides[kRight].pane->RowFormats(), before);
+    Delete(window->sides[kLeft].pane, 1); // an edit of the left side only
+    answers = {1};
+    Recompare(*window);
+    EXPECT_EQ(Read(right), "s0\nnew one\rs2\n");
+    EXPECT_EQ(Read(left), "s0\r\ns2\n");
+}
+
 TEST_F(KeysTest, SaveKeyWritesTheEditedSideAtOnceAndComparesAgain) {
     StartPair();
     Press(Qt::Key_S, Qt::ControlModifier); // nothing edited: nothing written, nothing asked
