@@ -12,6 +12,8 @@ namespace tandem {
 namespace {
 
 constexpr int kDeepestDepth = 100;
+// The score of two lines whose keys are equal.
+constexpr int32_t kFullScore = 100;
 
 } // namespace
 
@@ -41,8 +43,8 @@ bool AlignmentRun::WalkRows(ProgressSink* progress) {
                 return false;
             cancelled = verdict == ProgressVerdict::Cancel;
         }
-        score = PairScore(left_, i, j);
-        if (score == 100) {
+        const int32_t score = PairScore(left_, i, j);
+        if (score == kFullScore) {
             ++i, ++j;
         } else if (score > depth_ && !forceSearch_) {
             EmitPair(i, left_.Text(i), j, right_.Text(j), result_.leftMarks, result_.rightMarks);
@@ -78,6 +80,8 @@ void AlignmentRun::SearchStep(int& i, int& j) {
     // The current left line is found at right row a, or the current right line at left row b.
     const int targetRight = static_cast<int>(a);
     const int targetLeft = static_cast<int>(b);
+    // The last accepted confirmation: how many lines of the other side it joined.
+    int joined = 0;
     auto fillLeft = [&] {
         EmitBlock(left_, right_, result_.leftMarks, result_.rightMarks, "r", joined, targetRight, j,
                   i);
@@ -90,8 +94,17 @@ void AlignmentRun::SearchStep(int& i, int& j) {
         if (joined > 0)
             ++i, ++j;
     };
-    auto leftMatches = [&] { return ConfirmMatch(left_.Key(i), i, left_, right_, targetRight); };
-    auto rightMatches = [&] { return ConfirmMatch(right_.Key(j), j, right_, left_, targetLeft); };
+    auto accepted = [&](const Match& match) {
+        if (match.accepted)
+            joined = match.joined;
+        return match.accepted;
+    };
+    auto leftMatches = [&] {
+        return accepted(ConfirmMatch(left_.Key(i), i, left_, right_, targetRight));
+    };
+    auto rightMatches = [&] {
+        return accepted(ConfirmMatch(right_.Key(j), j, right_, left_, targetLeft));
+    };
 
     if (a < b && leftMatches()) {
         a > i ? fillLeft() : pairAndAdvance();

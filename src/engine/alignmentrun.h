@@ -13,6 +13,14 @@
 
 namespace tandem {
 
+// What a confirmation answers: whether the line matches, the score it settled on, and how many
+// extra lines of the other list were joined to make the match (0 when none).
+struct Match {
+    bool accepted = false;
+    int32_t score = 0;
+    int joined = 0;
+};
+
 class AlignmentRun {
 public:
     AlignmentRun(LineList& left, LineList& right, const CompareOptions& options,
@@ -24,8 +32,8 @@ public:
     // The score of line x of `list` against line y of the other list, through the score window.
     int32_t PairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
-    // of repeated lines into account. Sets `score` and `joined`.
-    bool ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
+    // of repeated lines into account.
+    Match ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
 
     // Records one row pair: a one-sided row when one text is empty, otherwise a changed row with
     // the span of its unequal middle.
@@ -43,9 +51,6 @@ public:
     // True when a score reaches Depth for refining a cost; a score of 0 never does, so no formula
     // divides by it when Depth is 0.
     bool ReachesDepth(int32_t s) const { return s >= depth_ && s > 0; }
-
-    int32_t score = 0;
-    int joined = 0;
 
 private:
     void SearchStep(int& i, int& j);
