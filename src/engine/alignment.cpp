@@ -132,7 +132,13 @@ ComparisonResult Compare(std::vector<std::string_view> left, std::vector<std::st
         abandoned.ending = RunEnding::Abandoned;
         return abandoned;
     }
-    // The shorter side is filled up with empty rows, which carry no marks.
+    // The shorter side is filled up with empty rows. After a completed walk the lines facing them
+    // are one block of lines on the longer side only; after a cancel they stay unmarked like
+    // every row after the cursor.
+    const int shorterCount = std::min(leftList.Count(), rightList.Count());
+    const int longerCount = std::max(leftList.Count(), rightList.Count());
+    if (result.ending == RunEnding::Completed && shorterCount < longerCount)
+        run.EmitUnmatchedEnd(shorterCount, longerCount - 1, leftList.Count() > rightList.Count());
     while (leftList.Count() < rightList.Count())
         leftList.Append({});
     while (rightList.Count() < leftList.Count())

@@ -42,6 +42,9 @@ public:
     // Inserts filler lines into X so that the current line of X comes to face row t + n of Y.
     void EmitBlock(LineList& x, LineList& y, StringList& marksX, StringList& marksY,
                    std::string_view sideY, int n, int t, int& cursorY, int& cursorX);
+    // Records rows first .. last, which only the longer side has after the walk, as one block:
+    // filler rows on the shorter side facing lines of the longer side.
+    void EmitUnmatchedEnd(int first, int last, bool leftIsLonger);
 
     bool IsLeft(const LineList& list) const { return &list == &left_; }
     LineList& Left() { return left_; }

@@ -131,4 +131,14 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
     cursorY = t + n;
 }
 
+void AlignmentRun::EmitUnmatchedEnd(int first, int last, bool leftIsLonger) {
+    StringList& shorterMarks = leftIsLonger ? result_.rightMarks : result_.leftMarks;
+    StringList& longerMarks = leftIsLonger ? result_.leftMarks : result_.rightMarks;
+    for (int row = first; row <= last; ++row) {
+        AddMark(shorterMarks, row, insertColour_);
+        AddMark(longerMarks, row, difference1Colour_);
+    }
+    AddBlock(first, last, leftIsLonger ? "l" : "r");
+}
+
 } // namespace tandem

@@ -63,13 +63,49 @@ TEST(Comparison, LinesFoundFurtherOnGetFillerRowsOpposite) {
                           {"1,2,r"}});
 }
 
-TEST(Comparison, EmptyLeftFileIsFilledWithEmptyRowsWithoutRecords) {
-    ExpectResult(CompareLines({}, {"a", "b", "c"}), {{"", "", ""}, {"a", "b", "c"}, {}, {}, {}});
+TEST(Comparison, EmptyLeftFileFacesOneBlockOfRightLines) {
+    ExpectResult(CompareLines({}, {"a", "b", "c"}), {{"", "", ""},
+                                                     {"a", "b", "c"},
+                                                     {Mark(0, kI), Mark(1, kI), Mark(2, kI)},
+                                                     {Mark(0, kE), Mark(1, kE), Mark(2, kE)},
+                                                     {"0,2,r"}});
 }
 
-TEST(Comparison, ExtraLinesAtTheEndAreNeverCompared) {
-    ExpectResult(CompareLines({"a", "b"}, {"a", "b", "c", "d"}),
-                 {{"a", "b", "", ""}, {"a", "b", "c", "d"}, {}, {}, {}});
+TEST(Comparison, ExtraLinesAtTheEndOfTheRightAreOneBlock) {
+    ExpectResult(CompareLines({"a", "b"}, {"a", "b", "c", "d"}), {{"a", "b", "", ""},
+                                                                  {"a", "b", "c", "d"},
+                                                                  {Mark(2, kI), Mark(3, kI)},
+                                                                  {Mark(2, kE), Mark(3, kE)},
+                                                                  {"2,3,r"}});
+}
+
+TEST(Comparison, ExtraLinesAtTheEndOfTheLeftAreOneBlock) {
+    ExpectResult(CompareLines({"a", "b", "c"}, {"a"}), {{"a", "b", "c"},
+                                                        {"a", "", ""},
+                                                        {Mark(1, kE), Mark(2, kE)},
+                                                        {Mark(1, kI), Mark(2, kI)},
+                                                        {"1,2,l"}});
+}
+
+TEST(Comparison, EndBlockMergesWithTheBlockBeforeItOfTheSameSide) {
+    ExpectResult(
+        CompareLines({"a", ""}, {"a", "x", "y"}),
+        {{"a", "", ""}, {"a", "x", "y"}, {Mark(2, kI)}, {Mark(1, kE), Mark(2, kE)}, {"1,2,r"}});
+}
+
+class CancelAtOnce : public ProgressSink {
+public:
+    ProgressVerdict ReportProgress(int, int) override { return ProgressVerdict::Cancel; }
+};
+
+TEST(Comparison, CancelledRunLeavesTheRowsAfterTheCursorUnmarked) {
+    std::vector<std::string> left = {"a", "b"};
+    std::vector<std::string> right = {"a", "b", "z", "w"};
+    CancelAtOnce cancel;
+    ComparisonResult result = Compare({left.begin(), left.end()}, {right.begin(), right.end()},
+                                      CompareOptions{}, &cancel);
+    EXPECT_EQ(result.ending, RunEnding::Cancelled);
+    ExpectResult(result, {{"a", "b", "", ""}, right, {}, {}, {}});
 }
 
 TEST(Comparison, CaseAndBlankRunsCountAsEqual) {
