@@ -12,6 +12,9 @@ namespace tandem {
 namespace {
 
 constexpr int kDeepestDepth = 100;
+// The search's first cost threshold is the lookup squared, a 32-bit number: 46340 is the largest
+// lookup whose square fits, and a larger one is used as this.
+constexpr int kLongestLookup = 46340;
 // The score of two lines whose keys are equal.
 constexpr int32_t kFullScore = 100;
 
@@ -21,9 +24,9 @@ AlignmentRun::AlignmentRun(LineList& left, LineList& right, const CompareOptions
                            ComparisonResult& result)
     : left_(left), right_(right),
       // Depth divides costs by (score - Depth + 1), so it must stay within 0..100.
-      depth_(std::clamp(options.depth, 0, kDeepestDepth)), lookup_(std::max(options.lookup, 0)),
-      window_(int64_t{lookup_} * 3 / 2), result_(result),
-      insertColour_(NumberToText(options.colours.insert)),
+      depth_(std::clamp(options.depth, 0, kDeepestDepth)),
+      lookup_(std::clamp(options.lookup, 0, kLongestLookup)), window_(int64_t{lookup_} * 3 / 2),
+      result_(result), insertColour_(NumberToText(options.colours.insert)),
       difference1Colour_(NumberToText(options.colours.difference1)),
       difference2Colour_(NumberToText(options.colours.difference2)),
       difference3Colour_(NumberToText(options.colours.difference3)) {}

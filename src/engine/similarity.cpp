@@ -117,12 +117,12 @@ bool LineScore(std::string_view a, std::string_view b, int32_t& score) {
         score = 100;
         return true;
     }
-    // 32-bit arithmetic, as the scores have always been computed (it wraps only on lines of
-    // tens of megabytes).
-    int32_t scaled = static_cast<int32_t>(static_cast<uint32_t>(MatchCount(a, b) * 100));
-    int32_t lengthA = static_cast<int32_t>(a.size());
-    int32_t lengthB = static_cast<int32_t>(b.size());
-    score = (scaled / lengthA + scaled / lengthB) / 2;
+    // 64-bit, so that lines longer than 21 MB (where the matched count times 100 leaves 32 bits)
+    // score like shorter ones.
+    const int64_t scaled = MatchCount(a, b) * 100;
+    const int64_t lengthA = static_cast<int64_t>(a.size());
+    const int64_t lengthB = static_cast<int64_t>(b.size());
+    score = static_cast<int32_t>((scaled / lengthA + scaled / lengthB) / 2);
     return score == 100;
 }
 

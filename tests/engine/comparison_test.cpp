@@ -132,5 +132,28 @@ TEST(Comparison, ThreeRowsInsertedBeforeACommonLine) {
                                              {"5,7,r"}});
 }
 
+std::string RecordsText(const ComparisonResult& result) {
+    std::string text;
+    for (const StringList* list : {&result.leftMarks, &result.rightMarks, &result.blocks})
+        for (const std::string& record : list->Items())
+            text += record + "\n";
+    return text + WholeText(result.left) + WholeText(result.right);
+}
+
+// The search's first threshold is the lookup squared; a larger lookup than 46340 would wrap it.
+TEST(Comparison, LookupAbove46340IsUsedAs46340) {
+    std::vector<std::string> left = {"a", "x", "common", "q", "r", "end"};
+    std::vector<std::string> right = {"a", "b", "c", "x", "common", "new", "r", "end", "more"};
+    auto withLookup = [&](int lookup) {
+        CompareOptions options;
+        options.lookup = lookup;
+        return RecordsText(CompareLines(left, right, options));
+    };
+    const std::string longest = withLookup(46340);
+    EXPECT_EQ(longest, withLookup(2000));
+    EXPECT_EQ(withLookup(46341), longest);
+    EXPECT_EQ(withLookup(1000000), longest);
+}
+
 } // namespace
 } // namespace tandem
