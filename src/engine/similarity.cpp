@@ -1,5 +1,6 @@
 #include "similarity.h"
 
+#include <array>
 #include <cstring>
 #include <deque>
 #include <string>
@@ -16,10 +17,36 @@ struct Pieces {
 };
 thread_local std::deque<Pieces> piecesByDepth;
 
+// Texts at least this long get a table of where each byte value last occurs, so that a search for
+// a byte that does not occur further on is answered without scanning; shorter texts scan faster
+// than the table fills.
+constexpr size_t kIndexedLength = 256;
+
+// Where each byte value occurs last in a text (-1 when nowhere), for texts worth indexing.
+class LastPositions {
+public:
+    explicit LastPositions(std::string_view text) : indexed_(text.size() >= kIndexedLength) {
+        if (!indexed_)
+            return;
+        last_.fill(-1);
+        for (size_t position = 0; position < text.size(); ++position)
+            last_[static_cast<unsigned char>(text[position])] = static_cast<int64_t>(position);
+    }
+    // False only when c certainly does not occur after position `after`.
+    bool MayOccurAfter(char c, int64_t after) const {
+        return !indexed_ || last_[static_cast<unsigned char>(c)] > after;
+    }
+
+private:
+    bool indexed_;
+    std::array<int64_t, 256> last_;
+};
+
 // The 0-based position of the first c in text after `after`, or `missing`.
-int64_t FindAfter(std::string_view text, int64_t after, char c, int64_t missing) {
+int64_t FindAfter(std::string_view text, const LastPositions& last, int64_t after, char c,
+                  int64_t missing) {
     int64_t from = after + 1;
-    if (from >= static_cast<int64_t>(text.size()))
+    if (from >= static_cast<int64_t>(text.size()) || !last.MayOccurAfter(c, after))
         return missing;
     const void* found = std::memchr(text.data() + from, c, text.size() - static_cast<size_t>(from));
     return found ? static_cast<const char*>(found) - text.data() : missing;
@@ -35,6 +62,8 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
     pieces.right.clear();
     const int64_t lengthA = static_cast<int64_t>(a.size());
     const int64_t lengthB = static_cast<int64_t>(b.size());
+    const LastPositions lastInA(a);
+    const LastPositions lastInB(b);
     // A position that is not found counts as len(a) + len(b) (1-based), so the found one is nearer.
     const int64_t notFound = lengthA + lengthB - 1;
     auto compareAndEmpty = [&] {
@@ -51,8 +80,8 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
             ++matched, ++i, ++j;
             continue;
         }
-        int64_t nextA = FindAfter(a, i, b[static_cast<size_t>(j)], lengthA);
-        int64_t nextB = FindAfter(b, j, a[static_cast<size_t>(i)], lengthB);
+        int64_t nextA = FindAfter(a, lastInA, i, b[static_cast<size_t>(j)], lengthA);
+        int64_t nextB = FindAfter(b, lastInB, j, a[static_cast<size_t>(i)], lengthB);
         if (nextA == lengthA && nextB == lengthB) {
             ++i, ++j;
             continue;
