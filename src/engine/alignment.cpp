@@ -2,6 +2,7 @@
 // rows become changed pairs, anything else goes to the search), equalise the lengths, tidy.
 #include "alignmentrun.h"
 #include "findsync.h"
+#include "similarity.h"
 #include "tidy.h"
 #include "toolkit/fields.h"
 
@@ -35,6 +36,7 @@ bool AlignmentRun::WalkRows(ProgressSink* progress) {
     int i = 0;
     int j = 0;
     bool cancelled = false;
+    cancel_ = progress ? &progress->cancelRequested : nullptr;
     while (i < left_.Count() && j < right_.Count() && !cancelled) {
         if (progress) {
             const int64_t leftPercent = int64_t{i} * 100 / left_.Count();
@@ -44,20 +46,30 @@ bool AlignmentRun::WalkRows(ProgressSink* progress) {
                                           : progress->ReportProgress(j, right_.Count() - 1);
             if (verdict == ProgressVerdict::Abandon)
                 return false;
-            cancelled = verdict == ProgressVerdict::Cancel;
+            cancelled = verdict == ProgressVerdict::Cancel ||
+                        progress->cancelRequested.load(std::memory_order_relaxed);
         }
-        const int32_t score = PairScore(left_, i, j);
-        if (score == kFullScore) {
-            ++i, ++j;
-        } else if (score > depth_ && !forceSearch_) {
-            EmitPair(i, left_.Text(i), j, right_.Text(j), result_.leftMarks, result_.rightMarks);
-            ++i, ++j;
-        } else {
-            SearchStep(i, j);
+        try {
+            StepRow(i, j);
+        } catch (const ScoreCancelled&) {
+            // A score cut short decides nothing: the row stays unrecorded and the run ends here.
+            cancelled = true;
         }
     }
     result_.ending = cancelled ? RunEnding::Cancelled : RunEnding::Completed;
     return true;
+}
+
+void AlignmentRun::StepRow(int& i, int& j) {
+    const int32_t score = PairScore(left_, i, j);
+    if (score == kFullScore) {
+        ++i, ++j;
+    } else if (score > depth_ && !forceSearch_) {
+        EmitPair(i, left_.Text(i), j, right_.Text(j), result_.leftMarks, result_.rightMarks);
+        ++i, ++j;
+    } else {
+        SearchStep(i, j);
+    }
 }
 
 void AlignmentRun::SearchStep(int& i, int& j) {

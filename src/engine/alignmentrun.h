@@ -56,6 +56,7 @@ public:
     bool ReachesDepth(int32_t s) const { return s >= depth_ && s > 0; }
 
 private:
+    void StepRow(int& i, int& j);
     void SearchStep(int& i, int& j);
     void ShiftFor(const LineList& list, int at);
     void AddMark(StringList& marks, int row, const std::string& colour);
@@ -67,6 +68,8 @@ private:
     int lookup_;
     ScoreWindow window_;
     ComparisonResult& result_;
+    // The progress sink's cancel flag, looked at inside long line scores; null without a sink.
+    const std::atomic<bool>* cancel_ = nullptr;
     bool forceSearch_ = false;
     std::string insertColour_;
     std::string difference1Colour_;

@@ -11,7 +11,8 @@ int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
     int32_t cached = window_.Get(row, col);
     if (cached != -1)
         return cached;
-    int32_t fresh = LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)));
+    int32_t fresh =
+        LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)), cancel_);
     window_.Put(row, col, fresh);
     return fresh;
 }
@@ -24,14 +25,14 @@ constexpr int32_t kFullScore = 100;
 // Y's lines b + joined, ... joined to t with single blanks, while t stays a prefix of the key,
 // until the joined text equals the key. Returns the score of the last join.
 int32_t JoinSplitLine(std::string_view key, LineList& y, int b, int32_t score, std::string& t,
-                      int& joined) {
+                      int& joined, const std::atomic<bool>* cancel) {
     while (score < kFullScore && key.starts_with(t) && y.Count() > b + joined) {
         std::string_view next = y.Key(b + joined);
         ++joined;
         if (!next.empty()) {
             t += ' ';
             t += next;
-            score = LineScore(key, t);
+            score = LineScore(key, t, cancel);
         }
     }
     --joined;
@@ -60,7 +61,7 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
     std::string joinedTarget;
     if (key.starts_with(target)) {
         joinedTarget.assign(target);
-        score = JoinSplitLine(key, y, b, score, joinedTarget, joined);
+        score = JoinSplitLine(key, y, b, score, joinedTarget, joined, cancel_);
         target = joinedTarget;
         if (score < kFullScore) {
             joined = 0;
@@ -74,7 +75,7 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
 
     // When Y repeats the matched line just below, the match holds only if X goes on alike.
     int nextInY = depth_ > 0 ? FirstKeyedLine(y, b + 1, depth_) : -1;
-    if (nextInY < 0 || LineScore(y.Key(nextInY), target) != kFullScore)
+    if (nextInY < 0 || LineScore(y.Key(nextInY), target, cancel_) != kFullScore)
         return {true, score, joined};
     int nextInX = FirstKeyedLine(x, idx + 1, depth_);
     if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_)

@@ -155,5 +155,46 @@ TEST(Comparison, LookupAbove46340IsUsedAs46340) {
     EXPECT_EQ(withLookup(1000000), longest);
 }
 
+// Asks for a cancel through the flag when told about the first row, and lets the run go on.
+class FlagCancelAtOnce : public ProgressSink {
+public:
+    ProgressVerdict ReportProgress(int, int) override {
+        cancelRequested = true;
+        return ProgressVerdict::Continue;
+    }
+};
+
+TEST(Comparison, CancelFlagCutsALongLineScoreShortAndLeavesItsRowUnrecorded) {
+    std::string longLeft;
+    std::string longRight;
+    for (int i = 0; i < 200000; ++i) {
+        longLeft += static_cast<char>('a' + i % 13);
+        longRight += static_cast<char>('a' + (i * 7) % 13);
+    }
+    std::vector<std::string_view> left = {longLeft, "same"};
+    std::vector<std::string_view> right = {longRight, "same"};
+    FlagCancelAtOnce cancel;
+    ComparisonResult result = Compare(left, right, CompareOptions{}, &cancel);
+    EXPECT_EQ(result.ending, RunEnding::Cancelled);
+    EXPECT_EQ(result.left, left);
+    EXPECT_EQ(result.right, right);
+    EXPECT_EQ(result.leftMarks.Count(), 0);
+    EXPECT_EQ(result.rightMarks.Count(), 0);
+    EXPECT_EQ(result.blocks.Count(), 0);
+}
+
+TEST(Comparison, CancelFlagLeftClearChangesNothing) {
+    std::vector<std::string> left = {"a", "x", "common", "q", "r", "end"};
+    std::vector<std::string> right = {"a", "b", "c", "x", "common", "new", "r", "end", "more"};
+    class Quiet : public ProgressSink {
+    public:
+        ProgressVerdict ReportProgress(int, int) override { return ProgressVerdict::Continue; }
+    } quiet;
+    ComparisonResult watched =
+        Compare({left.begin(), left.end()}, {right.begin(), right.end()}, {}, &quiet);
+    EXPECT_EQ(watched.ending, RunEnding::Completed);
+    EXPECT_EQ(RecordsText(watched), RecordsText(CompareLines(left, right)));
+}
+
 } // namespace
 } // namespace tandem
