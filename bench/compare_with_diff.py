@@ -7,7 +7,7 @@ there (../shared/corpus beside the clone, or --corpus DIR, with its MANIFEST.tsv
 Prints a Markdown table with the median times and their ratio, ready for bench/RESULTS.md.
 
 Usage: compare_with_diff.py TANDEMDIFF [--runs N] [--data DIR] [--corpus DIR] [--skip-million]
-                            [--generate-only]
+                            [--generate-only] [--pairs NAME,NAME...]
 """
 import argparse
 import csv
@@ -66,6 +66,7 @@ def main():
     parser.add_argument("--skip-million", action="store_true")
     parser.add_argument("--generate-only", action="store_true",
                         help="write the generated pairs and stop")
+    parser.add_argument("--pairs", help="only these corpus pairs, comma-separated")
     args = parser.parse_args()
     if args.generate_only:
         for _ in generated_pairs(args.data, args.skip_million):
@@ -75,7 +76,11 @@ def main():
     print("| pair | changed | diff (ms) | tandemdiff (ms) | ratio | diff peak (MB) "
           "| tandemdiff peak (MB) | files (MB) |")
     print("|---|---|---|---|---|---|---|---|")
-    pairs = list(corpus_pairs(args.corpus)) + list(generated_pairs(args.data, args.skip_million))
+    if args.pairs:
+        wanted = args.pairs.split(",")
+        pairs = [pair for pair in corpus_pairs(args.corpus) if pair[0] in wanted]
+    else:
+        pairs = list(corpus_pairs(args.corpus)) + list(generated_pairs(args.data, args.skip_million))
     for name, folder, changed in pairs:
         left, right = os.path.join(folder, "left.txt"), os.path.join(folder, "right.txt")
         size = (os.path.getsize(left) + os.path.getsize(right)) / 2**20

@@ -75,6 +75,20 @@ void BM_LineScoreUnrelated(benchmark::State& state) {
 }
 BENCHMARK(BM_LineScoreUnrelated);
 
+// Two 1 MB lines that share no character: the matcher drops both characters at every step.
+void BM_LineScoreNoCommonCharacter(benchmark::State& state) {
+    constexpr size_t kLength = 1 << 20;
+    std::string a(kLength, ' ');
+    std::string b(kLength, ' ');
+    for (size_t i = 0; i < kLength; ++i) {
+        a[i] = static_cast<char>('a' + i % 13);
+        b[i] = static_cast<char>('n' + i % 13);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LineScore(a, b));
+}
+BENCHMARK(BM_LineScoreNoCommonCharacter)->Unit(benchmark::kMillisecond);
+
 void BM_Compare(benchmark::State& state) {
     const FilePair& pair =
         GeneratedPair(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

@@ -3,6 +3,7 @@
 #include "alignmentrun.h"
 #include "findsync.h"
 #include "records.h"
+#include "similarity.h"
 #include "tidy.h"
 #include "toolkit/fields.h"
 
@@ -13,6 +14,11 @@ namespace tandem {
 namespace {
 
 constexpr int kDeepestDepth = 100;
+// The search's first cost threshold is the lookup squared, a 32-bit number: 46340 is the largest
+// lookup whose square fits, and a larger one is used as this.
+constexpr int kLongestLookup = 46340;
+// The score of two lines whose keys are equal.
+constexpr int32_t kFullScore = 100;
 
 } // namespace
 
@@ -20,13 +26,15 @@ AlignmentRun::AlignmentRun(LineList& left, LineList& right, const CompareOptions
                            ComparisonResult& result)
     : left_(left), right_(right),
       // Depth divides costs by (score - Depth + 1), so it must stay within 0..100.
-      depth_(std::clamp(options.depth, 0, kDeepestDepth)), lookup_(std::max(options.lookup, 0)),
-      window_(int64_t{lookup_} * 3 / 2), result_(result), colours_(options.colours) {}
+      depth_(std::clamp(options.depth, 0, kDeepestDepth)),
+      lookup_(std::clamp(options.lookup, 0, kLongestLookup)), window_(int64_t{lookup_} * 3 / 2),
+      result_(result), colours_(options.colours) {}
 
 bool AlignmentRun::WalkRows(ProgressSink* progress) {
     int i = 0;
     int j = 0;
     bool cancelled = false;
+    cancel_ = progress ? &progress->cancelRequested : nullptr;
     while (i < left_.Count() && j < right_.Count() && !cancelled) {
         if (progress) {
             const int64_t leftPercent = int64_t{i} * 100 / left_.Count();
@@ -36,20 +44,30 @@ bool AlignmentRun::WalkRows(ProgressSink* progress) {
                                           : progress->ReportProgress(j, right_.Count() - 1);
             if (verdict == ProgressVerdict::Abandon)
                 return false;
-            cancelled = verdict == ProgressVerdict::Cancel;
+            cancelled = verdict == ProgressVerdict::Cancel ||
+                        progress->cancelRequested.load(std::memory_order_relaxed);
         }
-        score = PairScore(left_, i, j);
-        if (score == 100) {
-            ++i, ++j;
-        } else if (score > depth_ && !forceSearch_) {
-            EmitPair(i, left_.Text(i), j, right_.Text(j), result_.leftMarks, result_.rightMarks);
-            ++i, ++j;
-        } else {
-            SearchStep(i, j);
+        try {
+            StepRow(i, j);
+        } catch (const ScoreCancelled&) {
+            // A score cut short decides nothing: the row stays unrecorded and the run ends here.
+            cancelled = true;
         }
     }
     result_.ending = cancelled ? RunEnding::Cancelled : RunEnding::Completed;
     return true;
+}
+
+void AlignmentRun::StepRow(int& i, int& j) {
+    const int32_t score = PairScore(left_, i, j);
+    if (score == kFullScore) {
+        ++i, ++j;
+    } else if (score > depth_ && !forceSearch_) {
+        EmitPair(i, left_.Text(i), j, right_.Text(j), result_.leftMarks, result_.rightMarks);
+        ++i, ++j;
+    } else {
+        SearchStep(i, j);
+    }
 }
 
 void AlignmentRun::SearchStep(int& i, int& j) {
@@ -75,6 +93,8 @@ void AlignmentRun::SearchStep(int& i, int& j) {
     // The current left line is found at right row a, or the current right line at left row b.
     const int targetRight = static_cast<int>(a);
     const int targetLeft = static_cast<int>(b);
+    // The last accepted confirmation: how many lines of the other side it joined.
+    int joined = 0;
     auto fillLeft = [&] {
         EmitBlock(left_, right_, result_.leftMarks, result_.rightMarks, kRightOnlySides, joined,
                   targetRight, j, i);
@@ -87,8 +107,17 @@ void AlignmentRun::SearchStep(int& i, int& j) {
         if (joined > 0)
             ++i, ++j;
     };
-    auto leftMatches = [&] { return ConfirmMatch(left_.Key(i), i, left_, right_, targetRight); };
-    auto rightMatches = [&] { return ConfirmMatch(right_.Key(j), j, right_, left_, targetLeft); };
+    auto accepted = [&](const Match& match) {
+        if (match.accepted)
+            joined = match.joined;
+        return match.accepted;
+    };
+    auto leftMatches = [&] {
+        return accepted(ConfirmMatch(left_.Key(i), i, left_, right_, targetRight));
+    };
+    auto rightMatches = [&] {
+        return accepted(ConfirmMatch(right_.Key(j), j, right_, left_, targetLeft));
+    };
 
     if (a < b && leftMatches()) {
         a > i ? fillLeft() : pairAndAdvance();
@@ -116,7 +145,13 @@ ComparisonResult Compare(std::vector<std::string_view> left, std::vector<std::st
         abandoned.ending = RunEnding::Abandoned;
         return abandoned;
     }
-    // The shorter side is filled up with empty rows, which carry no marks.
+    // The shorter side is filled up with empty rows. After a completed walk the lines facing them
+    // are one block of lines on the longer side only; after a cancel they stay unmarked like
+    // every row after the cursor.
+    const int shorterCount = std::min(leftList.Count(), rightList.Count());
+    const int longerCount = std::max(leftList.Count(), rightList.Count());
+    if (result.ending == RunEnding::Completed && shorterCount < longerCount)
+        run.EmitUnmatchedEnd(shorterCount, longerCount - 1, leftList.Count() > rightList.Count());
     while (leftList.Count() < rightList.Count())
         leftList.Append({});
     while (rightList.Count() < leftList.Count())

@@ -13,6 +13,14 @@
 
 namespace tandem {
 
+// What a confirmation answers: whether the line matches, the score it settled on, and how many
+// extra lines of the other list were joined to make the match (0 when none).
+struct Match {
+    bool accepted = false;
+    int32_t score = 0;
+    int joined = 0;
+};
+
 class AlignmentRun {
 public:
     AlignmentRun(LineList& left, LineList& right, const CompareOptions& options,
@@ -24,8 +32,8 @@ public:
     // The score of line x of `list` against line y of the other list, through the score window.
     int32_t PairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
-    // of repeated lines into account. Sets `score` and `joined`.
-    bool ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
+    // of repeated lines into account.
+    Match ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
 
     // Records one row pair: a one-sided row when one text is empty, otherwise a changed row with
     // the span of its unequal middle.
@@ -34,6 +42,9 @@ public:
     // Inserts filler lines into X so that the current line of X comes to face row t + n of Y.
     void EmitBlock(LineList& x, LineList& y, StringList& marksX, StringList& marksY,
                    std::string_view sideY, int n, int t, int& cursorY, int& cursorX);
+    // Records rows first .. last, which only the longer side has after the walk, as one block:
+    // filler rows on the shorter side facing lines of the longer side.
+    void EmitUnmatchedEnd(int first, int last, bool leftIsLonger);
 
     bool IsLeft(const LineList& list) const { return &list == &left_; }
     LineList& Left() { return left_; }
@@ -44,10 +55,8 @@ public:
     // divides by it when Depth is 0.
     bool ReachesDepth(int32_t s) const { return s >= depth_ && s > 0; }
 
-    int32_t score = 0;
-    int joined = 0;
-
 private:
+    void StepRow(int& i, int& j);
     void SearchStep(int& i, int& j);
     void ShiftFor(const LineList& list, int at);
     void AddMark(StringList& marks, int row, int32_t colour);
@@ -59,6 +68,8 @@ private:
     int lookup_;
     ScoreWindow window_;
     ComparisonResult& result_;
+    // The progress sink's cancel flag, looked at inside long line scores; null without a sink.
+    const std::atomic<bool>* cancel_ = nullptr;
     bool forceSearch_ = false;
     const MarkColours colours_;
 };

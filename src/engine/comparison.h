@@ -5,6 +5,7 @@
 
 #include "toolkit/stringlist.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,11 @@ class ProgressSink {
 public:
     virtual ~ProgressSink() = default;
     virtual ProgressVerdict ReportProgress(int position, int maximum) = 0;
+
+    // Set from any thread to end the run as a Cancel verdict does. The engine also looks at it
+    // every few thousand steps inside a line score, so that one long line cannot hold the run up;
+    // the row whose score was cut short is then left unrecorded like the rows after it.
+    std::atomic<bool> cancelRequested{false};
 };
 
 enum class RunEnding { Completed, Cancelled, Abandoned };

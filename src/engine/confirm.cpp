@@ -11,24 +11,28 @@ int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
     int32_t cached = window_.Get(row, col);
     if (cached != -1)
         return cached;
-    int32_t fresh = LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)));
+    int32_t fresh =
+        LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)), cancel_);
     window_.Put(row, col, fresh);
     return fresh;
 }
 
 namespace {
 
+// The score of two lines whose keys are equal.
+constexpr int32_t kFullScore = 100;
+
 // Y's lines b + joined, ... joined to t with single blanks, while t stays a prefix of the key,
 // until the joined text equals the key. Returns the score of the last join.
 int32_t JoinSplitLine(std::string_view key, LineList& y, int b, int32_t score, std::string& t,
-                      int& joined) {
-    while (score < 100 && key.starts_with(t) && y.Count() > b + joined) {
+                      int& joined, const std::atomic<bool>* cancel) {
+    while (score < kFullScore && key.starts_with(t) && y.Count() > b + joined) {
         std::string_view next = y.Key(b + joined);
         ++joined;
         if (!next.empty()) {
             t += ' ';
             t += next;
-            score = LineScore(key, t);
+            score = LineScore(key, t, cancel);
         }
     }
     --joined;
@@ -45,24 +49,21 @@ int FirstKeyedLine(LineList& list, int from, int count) {
 
 } // namespace
 
-bool AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b) {
-    joined = 1;
+Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b) {
     std::string_view target = y.Key(b);
-    if (target.empty()) {
-        joined = 0;
-        score = 0;
-        return false;
-    }
-    score = PairScore(x, idx, b);
+    if (target.empty())
+        return {false, 0, 0};
+    int32_t score = PairScore(x, idx, b);
     const int32_t first = score;
 
     // A line that the other file split into several lines matches their join.
+    int joined = 1;
     std::string joinedTarget;
     if (key.starts_with(target)) {
         joinedTarget.assign(target);
-        score = JoinSplitLine(key, y, b, score, joinedTarget, joined);
+        score = JoinSplitLine(key, y, b, score, joinedTarget, joined, cancel_);
         target = joinedTarget;
-        if (score < 100) {
+        if (score < kFullScore) {
             joined = 0;
             score = first;
         }
@@ -70,19 +71,16 @@ bool AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Line
         joined = 0;
     }
     if (score < depth_)
-        return false;
+        return {false, score, joined};
 
     // When Y repeats the matched line just below, the match holds only if X goes on alike.
     int nextInY = depth_ > 0 ? FirstKeyedLine(y, b + 1, depth_) : -1;
-    if (nextInY < 0 || LineScore(y.Key(nextInY), target) != 100)
-        return true;
+    if (nextInY < 0 || LineScore(y.Key(nextInY), target, cancel_) != kFullScore)
+        return {true, score, joined};
     int nextInX = FirstKeyedLine(x, idx + 1, depth_);
-    if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_) {
-        score = 100;
-        return true;
-    }
-    score = 0;
-    return false;
+    if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_)
+        return {true, kFullScore, joined};
+    return {false, 0, joined};
 }
 
 } // namespace tandem

@@ -129,4 +129,14 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
     cursorY = t + n;
 }
 
+void AlignmentRun::EmitUnmatchedEnd(int first, int last, bool leftIsLonger) {
+    StringList& shorterMarks = leftIsLonger ? result_.rightMarks : result_.leftMarks;
+    StringList& longerMarks = leftIsLonger ? result_.leftMarks : result_.rightMarks;
+    for (int row = first; row <= last; ++row) {
+        AddMark(shorterMarks, row, colours_.insert);
+        AddMark(longerMarks, row, colours_.difference1);
+    }
+    AddBlock(first, last, leftIsLonger ? kLeftOnlySides : kRightOnlySides);
+}
+
 } // namespace tandem

@@ -10,6 +10,22 @@ namespace {
 // The first search window spans this many rows from the current row; a second pass widens it to
 // the full lookup when the first decides nothing.
 constexpr int64_t kFirstWindowRows = 40;
+// The score of two lines whose keys are equal; scores are whole percentages up to it.
+constexpr int32_t kFullScore = 100;
+// Scales a candidate's cost (its distance and imperfection times the lines passed) before the
+// score margin above Depth divides it, so that the division keeps its precision.
+constexpr int32_t kCostScale = 51;
+// Scores are percentages: a cost divided by a score is first scaled up by this much.
+constexpr int32_t kPercent = 100;
+// How strongly each agreeing pair after a candidate pulls a cost that has grown back to its start.
+constexpr int32_t kRunPull = 200;
+// A confirmed match and the pair after it count as a run of this many agreeing lines.
+constexpr int32_t kFirstRunLength = 2;
+// Added to the squared distance before the logarithm that bounds how many identical pairs a
+// candidate's run is checked for, so that even a candidate at the current row is checked once.
+constexpr int64_t kLeastReach = 2;
+// A candidate's run is followed only while its cost stays below this many times the threshold.
+constexpr int64_t kCostCeilingFactor = 2;
 
 bool ContainsKey(std::string_view outer, std::string_view inner) {
     return !outer.empty() && !inner.empty() && outer.find(inner) != std::string_view::npos;
@@ -80,13 +96,13 @@ bool SyncSearch::Pass() {
             if (!doneR_ && !emptyR && pB_ < limL_)
                 ProbeRight(c, keyR, emptiesL, emptiesR);
             ++pB_;
-            if ((SyncCost(c, 100, emptiesL, c) >= threshold_ &&
-                 SyncCost(c, 100, emptiesR, c) >= threshold_) ||
+            if ((SyncCost(c, kFullScore, emptiesL, c) >= threshold_ &&
+                 SyncCost(c, kFullScore, emptiesR, c) >= threshold_) ||
                 (exactL_ && exactR_))
                 return true;
-            if (!doneL_ && SyncCost(pA_, 100, emptiesL, c) >= threshold_)
+            if (!doneL_ && SyncCost(pA_, kFullScore, emptiesL, c) >= threshold_)
                 doneL_ = true;
-            if (!doneR_ && SyncCost(pB_, 100, emptiesR, c) >= threshold_)
+            if (!doneR_ && SyncCost(pB_, kFullScore, emptiesR, c) >= threshold_)
                 doneR_ = true;
             if (doneL_ && doneR_)
                 break;
@@ -96,12 +112,14 @@ bool SyncSearch::Pass() {
 }
 
 bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
-    if (!run_.ConfirmMatch(key, static_cast<int>(c), left_, right_, static_cast<int>(pA_)))
+    const Match match =
+        run_.ConfirmMatch(key, static_cast<int>(c), left_, right_, static_cast<int>(pA_));
+    if (!match.accepted)
         return false;
-    int32_t cost = SyncCost(pA_, run_.score, emptiesL, c);
+    int32_t cost = SyncCost(pA_, match.score, emptiesL, c);
     if (Unsigned32(cost) < threshold_) {
-        VerifyRun(cost, left_, right_, emptiesR, emptiesL, pA_ + run_.joined, c);
-        ConsiderCandidate(key, 'l', c, cost, exactL_, doneL_, RefSum('l'), pA_);
+        VerifyRun(cost, left_, right_, emptiesR, emptiesL, pA_ + match.joined, c);
+        ConsiderCandidate(key, 'l', c, cost, match.score, exactL_, doneL_, RefSum('l'), pA_);
     } else {
         doneL_ = true;
     }
@@ -109,12 +127,14 @@ bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int em
 }
 
 bool SyncSearch::ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
-    if (!run_.ConfirmMatch(key, static_cast<int>(c), right_, left_, static_cast<int>(pB_)))
+    const Match match =
+        run_.ConfirmMatch(key, static_cast<int>(c), right_, left_, static_cast<int>(pB_));
+    if (!match.accepted)
         return false;
-    int32_t cost = SyncCost(pB_, run_.score, emptiesR, c);
+    int32_t cost = SyncCost(pB_, match.score, emptiesR, c);
     if (Unsigned32(cost) < threshold_) {
-        VerifyRun(cost, right_, left_, emptiesL, emptiesR, pB_ + run_.joined, c);
-        ConsiderCandidate(key, 'r', c, cost, exactR_, doneR_, RefSum('r'), pB_);
+        VerifyRun(cost, right_, left_, emptiesL, emptiesR, pB_ + match.joined, c);
+        ConsiderCandidate(key, 'r', c, cost, match.score, exactR_, doneR_, RefSum('r'), pB_);
     } else {
         doneR_ = true;
     }
@@ -128,12 +148,12 @@ int64_t SyncSearch::RefSum(char side) const {
 }
 
 int32_t SyncSearch::SyncCost(int64_t p, int32_t score, int empties, int64_t c) const {
-    int32_t distance = Wrap32(p - k0_ + (100 - score));
+    int32_t distance = Wrap32(p - k0_ + (kFullScore - score));
     int32_t passed = Wrap32(c - k0_ - empties + 1);
     int32_t divisor = score - run_.Depth() + 1;
     if (divisor == 0) // cannot happen: scores that reach here are at least Depth
         return std::numeric_limits<int32_t>::max();
-    return Div32(Mul32(Mul32(distance, passed), 51), divisor);
+    return Div32(Mul32(Mul32(distance, passed), kCostScale), divisor);
 }
 
 void SyncSearch::SkipEmpty(LineList& x, LineList& y, int64_t& xRow, int64_t& yRow) {
@@ -147,28 +167,28 @@ void SyncSearch::VerifyRun(int32_t& cost, LineList& x, LineList& y, int emptiesO
                            int emptiesOwn, int64_t q, int64_t c) {
     int64_t xRow = c + 1;
     int64_t yRow = q + 1;
-    int32_t run = 2;
+    int32_t run = kFirstRunLength;
     runWeight_ = 0;
     const int32_t start = cost;
     // Lines passed on the probing side weigh quadratically in how far the run is checked.
     const int64_t passedOwn = c - k0_ - emptiesOwn;
-    const int64_t reach = passedOwn * passedOwn + 2 + (q - k0_ - emptiesOther);
+    const int64_t reach = passedOwn * passedOwn + kLeastReach + (q - k0_ - emptiesOther);
     int32_t steps =
         reach >= 1 ? static_cast<int32_t>(std::bit_width(static_cast<uint64_t>(reach))) - 1 : 0;
     SkipEmpty(x, y, xRow, yRow);
     const int32_t lookup = run_.Lookup();
-    while (steps > 0 && Unsigned32(cost) < 2 * static_cast<int64_t>(threshold_)) {
+    while (steps > 0 && Unsigned32(cost) < kCostCeilingFactor * threshold_) {
         int32_t s = run_.PairScore(x, xRow, yRow);
         const int32_t span = Wrap32((xRow - c) + (yRow - q));
         if (run_.ReachesDepth(s)) {
-            cost = Div32(Mul32(cost, 100), s);
+            cost = Div32(Mul32(cost, kPercent), s);
             if (Unsigned32(cost) > Unsigned32(start))
-                cost = Sub32(cost, Div32(Mul32(Div32(Sub32(cost, start), span), 200), s));
+                cost = Sub32(cost, Div32(Mul32(Div32(Sub32(cost, start), span), kRunPull), s));
             const int32_t keyLength = static_cast<int32_t>(x.Key(static_cast<int>(xRow)).size());
-            runWeight_ = Add32(runWeight_, Div32(Mul32(keyLength, s), 100));
+            runWeight_ = Add32(runWeight_, Div32(Mul32(keyLength, s), kPercent));
             ++run, ++xRow, ++yRow;
             SkipEmpty(x, y, xRow, yRow);
-            if (s == 100)
+            if (s == kFullScore)
                 --steps;
         } else {
             cost = Add32(cost, Div32(lookup, span / 2));
@@ -211,14 +231,15 @@ void SyncSearch::Resync(LineList& x, int64_t& xRow, int32_t& r, int64_t& yRow) {
 }
 
 void SyncSearch::ConsiderCandidate(std::string_view key, char side, int64_t c, int32_t cost,
-                                   bool& exact, bool& done, int64_t refSum, int64_t p) {
-    const int32_t score = run_.score;
+                                   int32_t score, bool& exact, bool& done, int64_t refSum,
+                                   int64_t p) {
     const int32_t weight = Add32(static_cast<int32_t>(key.size()), runWeight_);
     const int64_t threshold = threshold_;
     // A score of 0 (possible only at Depth 0) and an empty weight are refused: both divide here.
     if (score == 0 || weight == 0)
         return;
-    const int64_t v = Div64(Div64(Mul64(Mul64(Unsigned32(cost), minWeight_), 100), weight), score);
+    const int64_t v =
+        Div64(Div64(Mul64(Mul64(Unsigned32(cost), minWeight_), kPercent), weight), score);
     if (v >= threshold)
         return;
     const int32_t priority = Mul32(Mul32(weight, Wrap32(refSum - 2 * k0_)), score);
@@ -228,7 +249,7 @@ void SyncSearch::ConsiderCandidate(std::string_view key, char side, int64_t c, i
             : Div64(Mul64(Mul64(Mul64(p + c - 2 * k0_, cand_.score), Unsigned32(cost)), minWeight_),
                     threshold);
     if (rival >= priority) {
-        if (side == cand_.side && cand_.score == 100)
+        if (side == cand_.side && cand_.score == kFullScore)
             done = true;
         return;
     }
@@ -237,8 +258,8 @@ void SyncSearch::ConsiderCandidate(std::string_view key, char side, int64_t c, i
     cand_ = {c, pB_, pA_, score, side};
     ++found_;
     threshold_ = cost;
-    minWeight_ = std::max<int32_t>(1, Div32(Mul32(weight, score), 100));
-    exact = c > k0_ && score == 100;
+    minWeight_ = std::max<int32_t>(1, Div32(Mul32(weight, score), kPercent));
+    exact = c > k0_ && score == kFullScore;
 }
 
 } // namespace tandem

@@ -36,8 +36,8 @@ private:
                    int64_t q, int64_t c);
     void Resync(LineList& x, int64_t& xRow, int32_t& r, int64_t& yRow);
     void SkipEmpty(LineList& x, LineList& y, int64_t& xRow, int64_t& yRow);
-    void ConsiderCandidate(std::string_view key, char side, int64_t c, int32_t cost, bool& exact,
-                           bool& done, int64_t refSum, int64_t p);
+    void ConsiderCandidate(std::string_view key, char side, int64_t c, int32_t cost, int32_t score,
+                           bool& exact, bool& done, int64_t refSum, int64_t p);
     int64_t RefSum(char side) const;
 
     AlignmentRun& run_;

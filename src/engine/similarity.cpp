@@ -1,5 +1,6 @@
 #include "similarity.h"
 
+#include <array>
 #include <cstring>
 #include <deque>
 #include <string>
@@ -16,16 +17,61 @@ struct Pieces {
 };
 thread_local std::deque<Pieces> piecesByDepth;
 
+// The matcher looks at the cancel flag once in this many steps (a power of two): often enough to
+// stop within microseconds, rarely enough that the atomic read costs nothing measurable.
+constexpr uint32_t kStepsPerCancelCheck = 4096;
+
+// Counts the matcher's steps and throws ScoreCancelled when the flag is found set.
+class CancelCheck {
+public:
+    explicit CancelCheck(const std::atomic<bool>* flag) : flag_(flag) {}
+    void Step() {
+        if (flag_ && (++steps_ & (kStepsPerCancelCheck - 1)) == 0 &&
+            flag_->load(std::memory_order_relaxed))
+            throw ScoreCancelled{};
+    }
+
+private:
+    const std::atomic<bool>* flag_;
+    uint32_t steps_ = 0;
+};
+
+// Texts at least this long get a table of where each byte value last occurs, so that a search for
+// a byte that does not occur further on is answered without scanning; shorter texts scan faster
+// than the table fills.
+constexpr size_t kIndexedLength = 256;
+
+// Where each byte value occurs last in a text (-1 when nowhere), for texts worth indexing.
+class LastPositions {
+public:
+    explicit LastPositions(std::string_view text) : indexed_(text.size() >= kIndexedLength) {
+        if (!indexed_)
+            return;
+        last_.fill(-1);
+        for (size_t position = 0; position < text.size(); ++position)
+            last_[static_cast<unsigned char>(text[position])] = static_cast<int64_t>(position);
+    }
+    // False only when c certainly does not occur after position `after`.
+    bool MayOccurAfter(char c, int64_t after) const {
+        return !indexed_ || last_[static_cast<unsigned char>(c)] > after;
+    }
+
+private:
+    bool indexed_;
+    std::array<int64_t, 256> last_;
+};
+
 // The 0-based position of the first c in text after `after`, or `missing`.
-int64_t FindAfter(std::string_view text, int64_t after, char c, int64_t missing) {
+int64_t FindAfter(std::string_view text, const LastPositions& last, int64_t after, char c,
+                  int64_t missing) {
     int64_t from = after + 1;
-    if (from >= static_cast<int64_t>(text.size()))
+    if (from >= static_cast<int64_t>(text.size()) || !last.MayOccurAfter(c, after))
         return missing;
     const void* found = std::memchr(text.data() + from, c, text.size() - static_cast<size_t>(from));
     return found ? static_cast<const char*>(found) - text.data() : missing;
 }
 
-int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
+int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, CancelCheck& check) {
     if (a.empty() || b.empty())
         return 0;
     if (piecesByDepth.size() <= depth)
@@ -35,10 +81,12 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
     pieces.right.clear();
     const int64_t lengthA = static_cast<int64_t>(a.size());
     const int64_t lengthB = static_cast<int64_t>(b.size());
+    const LastPositions lastInA(a);
+    const LastPositions lastInB(b);
     // A position that is not found counts as len(a) + len(b) (1-based), so the found one is nearer.
     const int64_t notFound = lengthA + lengthB - 1;
     auto compareAndEmpty = [&] {
-        int64_t matched = SkipMatchAt(pieces.left, pieces.right, depth + 1);
+        int64_t matched = SkipMatchAt(pieces.left, pieces.right, depth + 1, check);
         pieces.left.clear();
         pieces.right.clear();
         return matched;
@@ -47,12 +95,13 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
     int64_t i = 0;
     int64_t j = 0;
     while (i < lengthA && j < lengthB) {
+        check.Step();
         if (a[static_cast<size_t>(i)] == b[static_cast<size_t>(j)]) {
             ++matched, ++i, ++j;
             continue;
         }
-        int64_t nextA = FindAfter(a, i, b[static_cast<size_t>(j)], lengthA);
-        int64_t nextB = FindAfter(b, j, a[static_cast<size_t>(i)], lengthB);
+        int64_t nextA = FindAfter(a, lastInA, i, b[static_cast<size_t>(j)], lengthA);
+        int64_t nextB = FindAfter(b, lastInB, j, a[static_cast<size_t>(i)], lengthB);
         if (nextA == lengthA && nextB == lengthB) {
             ++i, ++j;
             continue;
@@ -79,18 +128,21 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth) {
 
 } // namespace
 
-int64_t SkipMatch(std::string_view a, std::string_view b) {
-    return SkipMatchAt(a, b, 0);
+int64_t SkipMatch(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+    CancelCheck check(cancel);
+    return SkipMatchAt(a, b, 0, check);
 }
 
-int64_t MatchCount(std::string_view a, std::string_view b) {
+int64_t MatchCount(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
     if (a.empty() || b.empty())
         return 0;
+    CancelCheck check(cancel);
     int64_t matched = 0;
     int64_t front = 0;
     int64_t backA = static_cast<int64_t>(a.size()) - 1;
     int64_t backB = static_cast<int64_t>(b.size()) - 1;
     while (front <= backA && front <= backB) {
+        check.Step();
         if (a[static_cast<size_t>(front)] == b[static_cast<size_t>(front)]) {
             ++matched, ++front;
         } else if (a[static_cast<size_t>(backA)] == b[static_cast<size_t>(backB)]) {
@@ -99,37 +151,44 @@ int64_t MatchCount(std::string_view a, std::string_view b) {
             // A middle of at most one character on either side is not examined.
             if (backA <= front || front >= backB)
                 return matched;
-            return matched + SkipMatch(a.substr(static_cast<size_t>(front),
-                                                static_cast<size_t>(backA - front + 1)),
-                                       b.substr(static_cast<size_t>(front),
-                                                static_cast<size_t>(backB - front + 1)));
+            return matched +
+                   SkipMatchAt(
+                       a.substr(static_cast<size_t>(front), static_cast<size_t>(backA - front + 1)),
+                       b.substr(static_cast<size_t>(front), static_cast<size_t>(backB - front + 1)),
+                       0, check);
         }
     }
     return matched;
 }
 
+namespace {
+
+int32_t ScoreOf(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+    if (a.empty() || b.empty())
+        return a.empty() && b.empty() ? 100 : 0;
+    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0)
+        return 100;
+    // 64-bit, so that lines longer than 21 MB (where the matched count times 100 leaves 32 bits)
+    // score like shorter ones.
+    const int64_t scaled = MatchCount(a, b, cancel) * 100;
+    const int64_t lengthA = static_cast<int64_t>(a.size());
+    const int64_t lengthB = static_cast<int64_t>(b.size());
+    return static_cast<int32_t>((scaled / lengthA + scaled / lengthB) / 2);
+}
+
+} // namespace
+
 bool LineScore(std::string_view a, std::string_view b, int32_t& score) {
-    if (a.empty() || b.empty()) {
-        score = a.empty() && b.empty() ? 100 : 0;
-        return score == 100;
-    }
-    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0) {
-        score = 100;
-        return true;
-    }
-    // 32-bit arithmetic, as the scores have always been computed (it wraps only on lines of
-    // tens of megabytes).
-    int32_t scaled = static_cast<int32_t>(static_cast<uint32_t>(MatchCount(a, b) * 100));
-    int32_t lengthA = static_cast<int32_t>(a.size());
-    int32_t lengthB = static_cast<int32_t>(b.size());
-    score = (scaled / lengthA + scaled / lengthB) / 2;
+    score = ScoreOf(a, b, nullptr);
     return score == 100;
 }
 
 int32_t LineScore(std::string_view a, std::string_view b) {
-    int32_t score = 0;
-    LineScore(a, b, score);
-    return score;
+    return ScoreOf(a, b, nullptr);
+}
+
+int32_t LineScore(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+    return ScoreOf(a, b, cancel);
 }
 
 } // namespace tandem

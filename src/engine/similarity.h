@@ -3,6 +3,7 @@
 // Characters are compared as bytes.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string_view>
 
@@ -12,10 +13,18 @@ namespace tandem {
 bool LineScore(std::string_view a, std::string_view b, int32_t& score);
 int32_t LineScore(std::string_view a, std::string_view b);
 
+// Thrown out of a score whose cancel flag was seen set; the score is then unknown.
+struct ScoreCancelled {};
+
+// As above, looking at the flag (when given) every few thousand matcher steps.
+int32_t LineScore(std::string_view a, std::string_view b, const std::atomic<bool>* cancel);
+
 // The number of matched characters of two texts.
-int64_t MatchCount(std::string_view a, std::string_view b);
+int64_t MatchCount(std::string_view a, std::string_view b,
+                   const std::atomic<bool>* cancel = nullptr);
 
 // The matches found in two unmatched middles; pieces left over at the end are not compared.
-int64_t SkipMatch(std::string_view a, std::string_view b);
+int64_t SkipMatch(std::string_view a, std::string_view b,
+                  const std::atomic<bool>* cancel = nullptr);
 
 } // namespace tandem

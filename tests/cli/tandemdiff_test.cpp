@@ -75,10 +75,20 @@ TEST_F(TandemdiffTest, ExitStatusSaysWhetherTheFilesDiffer) {
     EXPECT_EQ(Records(kLeft, kRight).status, kDifferent);
     // Letter case and the length of blank runs do not count.
     EXPECT_EQ(Records("Int x  =  1;\n", "int x = 1;\n").status, kSame);
-    // Lines past the end of the shorter file differ although no block records them.
+    // Lines past the end of the shorter file are a block of their own.
     EXPECT_EQ(Records("one\ntwo\n", "one\ntwo\nthree\n").status, kDifferent);
     EXPECT_EQ(Records("one\ntwo\nthree\n", "one\ntwo\n").status, kDifferent);
     EXPECT_EQ(Records("", "one\n").status, kDifferent);
+    // Blank lines past the end differ too: the block records them.
+    EXPECT_EQ(Records("one\n", "one\n\n").status, kDifferent);
+}
+
+TEST_F(TandemdiffTest, LinesAtTheEndOfTheLongerFileAreOneBlock) {
+    const ToolOutput result = Records("one\nsame\n", "one\nsame\nnew 1\nnew 2\n");
+    EXPECT_NE(result.out.find("left-marks 2\n2,14811135\n3,14811135\n"), std::string::npos);
+    EXPECT_NE(result.out.find("right-marks 2\n2,255\n3,255\n"), std::string::npos);
+    EXPECT_NE(result.out.find("blocks 1\n2,3,r\n"), std::string::npos);
+    EXPECT_EQ(result.status, kDifferent);
 }
 
 TEST_F(TandemdiffTest, EmptyFilesHaveNoRows) {
@@ -251,7 +261,8 @@ TEST_F(TandemdiffTest, OptionsReachTheComparison) {
     // With a lookup of 1 the search cannot see the common line three rows ahead.
     const ToolOutput near = Records(kLeft, kRight, {"--lookup=1"});
     EXPECT_EQ(near.status, kDifferent);
-    EXPECT_NE(near.out.find("blocks 1\n4,5,lr\n"), std::string::npos);
+    // The right file's last three lines are left over at the end: a block of their own.
+    EXPECT_NE(near.out.find("blocks 2\n4,5,lr\n6,8,r\n"), std::string::npos);
 }
 
 // The shipped example pair must keep showing every kind of difference.

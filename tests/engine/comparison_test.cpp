@@ -63,13 +63,49 @@ TEST(Comparison, LinesFoundFurtherOnGetFillerRowsOpposite) {
                           {"1,2,r"}});
 }
 
-TEST(Comparison, EmptyLeftFileIsFilledWithEmptyRowsWithoutRecords) {
-    ExpectResult(CompareLines({}, {"a", "b", "c"}), {{"", "", ""}, {"a", "b", "c"}, {}, {}, {}});
+TEST(Comparison, EmptyLeftFileFacesOneBlockOfRightLines) {
+    ExpectResult(CompareLines({}, {"a", "b", "c"}), {{"", "", ""},
+                                                     {"a", "b", "c"},
+                                                     {Mark(0, kI), Mark(1, kI), Mark(2, kI)},
+                                                     {Mark(0, kE), Mark(1, kE), Mark(2, kE)},
+                                                     {"0,2,r"}});
 }
 
-TEST(Comparison, ExtraLinesAtTheEndAreNeverCompared) {
-    ExpectResult(CompareLines({"a", "b"}, {"a", "b", "c", "d"}),
-                 {{"a", "b", "", ""}, {"a", "b", "c", "d"}, {}, {}, {}});
+TEST(Comparison, ExtraLinesAtTheEndOfTheRightAreOneBlock) {
+    ExpectResult(CompareLines({"a", "b"}, {"a", "b", "c", "d"}), {{"a", "b", "", ""},
+                                                                  {"a", "b", "c", "d"},
+                                                                  {Mark(2, kI), Mark(3, kI)},
+                                                                  {Mark(2, kE), Mark(3, kE)},
+                                                                  {"2,3,r"}});
+}
+
+TEST(Comparison, ExtraLinesAtTheEndOfTheLeftAreOneBlock) {
+    ExpectResult(CompareLines({"a", "b", "c"}, {"a"}), {{"a", "b", "c"},
+                                                        {"a", "", ""},
+                                                        {Mark(1, kE), Mark(2, kE)},
+                                                        {Mark(1, kI), Mark(2, kI)},
+                                                        {"1,2,l"}});
+}
+
+TEST(Comparison, EndBlockMergesWithTheBlockBeforeItOfTheSameSide) {
+    ExpectResult(
+        CompareLines({"a", ""}, {"a", "x", "y"}),
+        {{"a", "", ""}, {"a", "x", "y"}, {Mark(2, kI)}, {Mark(1, kE), Mark(2, kE)}, {"1,2,r"}});
+}
+
+class CancelAtOnce : public ProgressSink {
+public:
+    ProgressVerdict ReportProgress(int, int) override { return ProgressVerdict::Cancel; }
+};
+
+TEST(Comparison, CancelledRunLeavesTheRowsAfterTheCursorUnmarked) {
+    std::vector<std::string> left = {"a", "b"};
+    std::vector<std::string> right = {"a", "b", "z", "w"};
+    CancelAtOnce cancel;
+    ComparisonResult result = Compare({left.begin(), left.end()}, {right.begin(), right.end()},
+                                      CompareOptions{}, &cancel);
+    EXPECT_EQ(result.ending, RunEnding::Cancelled);
+    ExpectResult(result, {{"a", "b", "", ""}, right, {}, {}, {}});
 }
 
 TEST(Comparison, CaseAndBlankRunsCountAsEqual) {
@@ -94,6 +130,70 @@ TEST(Comparison, ThreeRowsInsertedBeforeACommonLine) {
                                              {Mark(5, kI), Mark(6, kI), Mark(7, kI)},
                                              {Mark(5, kE), Mark(6, kE), Mark(7, kE)},
                                              {"5,7,r"}});
+}
+
+std::string RecordsText(const ComparisonResult& result) {
+    std::string text;
+    for (const StringList* list : {&result.leftMarks, &result.rightMarks, &result.blocks})
+        for (const std::string& record : list->Items())
+            text += record + "\n";
+    return text + WholeText(result.left) + WholeText(result.right);
+}
+
+// The search's first threshold is the lookup squared; a larger lookup than 46340 would wrap it.
+TEST(Comparison, LookupAbove46340IsUsedAs46340) {
+    std::vector<std::string> left = {"a", "x", "common", "q", "r", "end"};
+    std::vector<std::string> right = {"a", "b", "c", "x", "common", "new", "r", "end", "more"};
+    auto withLookup = [&](int lookup) {
+        CompareOptions options;
+        options.lookup = lookup;
+        return RecordsText(CompareLines(left, right, options));
+    };
+    const std::string longest = withLookup(46340);
+    EXPECT_EQ(longest, withLookup(2000));
+    EXPECT_EQ(withLookup(46341), longest);
+    EXPECT_EQ(withLookup(1000000), longest);
+}
+
+// Asks for a cancel through the flag when told about the first row, and lets the run go on.
+class FlagCancelAtOnce : public ProgressSink {
+public:
+    ProgressVerdict ReportProgress(int, int) override {
+        cancelRequested = true;
+        return ProgressVerdict::Continue;
+    }
+};
+
+TEST(Comparison, CancelFlagCutsALongLineScoreShortAndLeavesItsRowUnrecorded) {
+    std::string longLeft;
+    std::string longRight;
+    for (int i = 0; i < 200000; ++i) {
+        longLeft += static_cast<char>('a' + i % 13);
+        longRight += static_cast<char>('a' + (i * 7) % 13);
+    }
+    std::vector<std::string_view> left = {longLeft, "same"};
+    std::vector<std::string_view> right = {longRight, "same"};
+    FlagCancelAtOnce cancel;
+    ComparisonResult result = Compare(left, right, CompareOptions{}, &cancel);
+    EXPECT_EQ(result.ending, RunEnding::Cancelled);
+    EXPECT_EQ(result.left, left);
+    EXPECT_EQ(result.right, right);
+    EXPECT_EQ(result.leftMarks.Count(), 0);
+    EXPECT_EQ(result.rightMarks.Count(), 0);
+    EXPECT_EQ(result.blocks.Count(), 0);
+}
+
+TEST(Comparison, CancelFlagLeftClearChangesNothing) {
+    std::vector<std::string> left = {"a", "x", "common", "q", "r", "end"};
+    std::vector<std::string> right = {"a", "b", "c", "x", "common", "new", "r", "end", "more"};
+    class Quiet : public ProgressSink {
+    public:
+        ProgressVerdict ReportProgress(int, int) override { return ProgressVerdict::Continue; }
+    } quiet;
+    ComparisonResult watched =
+        Compare({left.begin(), left.end()}, {right.begin(), right.end()}, {}, &quiet);
+    EXPECT_EQ(watched.ending, RunEnding::Completed);
+    EXPECT_EQ(RecordsText(watched), RecordsText(CompareLines(left, right)));
 }
 
 } // namespace

@@ -19,8 +19,8 @@ Confirmation Confirm(const std::vector<std::string_view>& left,
     LineList rightList(right);
     ComparisonResult result;
     AlignmentRun run(leftList, rightList, options, result);
-    bool accepted = run.ConfirmMatch(leftList.Key(idx), idx, leftList, rightList, b);
-    return {accepted, run.score, run.joined};
+    Match match = run.ConfirmMatch(leftList.Key(idx), idx, leftList, rightList, b);
+    return {match.accepted, match.score, match.joined};
 }
 
 TEST(ConfirmMatch, SplitLineMatchesTheJoinOfItsPieces) {

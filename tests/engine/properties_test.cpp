@@ -4,8 +4,11 @@
 #include "engine/normalise.h"
 #include "toolkit/fields.h"
 
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace tandem {
@@ -209,6 +212,44 @@ TEST_P(GeneratedPairs, AlignedRowsKeepBothFilesAndRecordsAreWellFormed) {
             ExpectIdenticalRowsUnrecorded(result);
         if (HasFailure())
             return;
+    }
+}
+
+// A 64-bit FNV-1a digest of a run's rows and records.
+uint64_t Digest(const std::string& text) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 1099511628211ull;
+    return hash;
+}
+
+// The digests of the generated runs as recorded in tests/data/generated; with
+// TANDEM_WRITE_DIGESTS set, the test records them instead (scripts/regenerate-goldens does that).
+TEST_P(GeneratedPairs, RecordsMatchTheRecordedDigests) {
+    const CompareOptions& options = GetParam();
+    const std::string path = std::string(TANDEM_GOLDEN_DIR) + "/generated/depth" +
+                             std::to_string(options.depth) + "-lookup" +
+                             std::to_string(options.lookup) + ".digests";
+    PairGenerator generator(20261208);
+    std::ostringstream digests;
+    for (int round = 0; round < 300; ++round) {
+        auto [left, right] = generator.Next();
+        ComparisonResult result =
+            Compare({left.begin(), left.end()}, {right.begin(), right.end()}, options);
+        digests << round << ' ' << std::hex << Digest(Dump(result)) << std::dec << '\n';
+    }
+    if (std::getenv("TANDEM_WRITE_DIGESTS")) {
+        std::ofstream(path, std::ios::binary) << digests.str();
+        return;
+    }
+    std::ifstream recorded(path, std::ios::binary);
+    ASSERT_TRUE(recorded) << path << " is missing: regenerate it";
+    std::istringstream actual(digests.str());
+    std::string want;
+    std::string got;
+    while (std::getline(actual, got)) {
+        ASSERT_TRUE(std::getline(recorded, want)) << path << " ends early";
+        ASSERT_EQ(got, want) << "the generated run of that round (round, digest) changed";
     }
 }
 

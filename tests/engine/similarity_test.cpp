@@ -62,5 +62,18 @@ TEST(LineScore, LongUnrelatedLinesScoreWithoutTrouble) {
     EXPECT_EQ(LineScore(b, a), score);
 }
 
+// Beyond 21 MB a line's matched count times 100 no longer fits in 32 bits. One buffer serves as
+// both lines: a run of N a's, then "xy"; the left line ends with the x, the right one starts a byte
+// later, so they share N matched characters out of N + 1 each.
+TEST(LineScore, LinesLongerThanTwentyOneMegabytesScoreWithoutOverflow) {
+    constexpr size_t kRun = 22'000'000;
+    std::string buffer(kRun, 'a');
+    buffer += "xy";
+    const std::string_view left(buffer.data(), kRun + 1);
+    const std::string_view right(buffer.data() + 1, kRun + 1);
+    EXPECT_EQ(MatchCount(left, right), static_cast<int64_t>(kRun));
+    EXPECT_EQ(LineScore(left, right), 99);
+}
+
 } // namespace
 } // namespace tandem
