@@ -9,10 +9,6 @@
 namespace tandem {
 namespace {
 
-constexpr int kSame = 0;
-constexpr int kDifferent = 1;
-constexpr int kTrouble = 2;
-
 const std::string kLeft = "alpha\nbravo\nx = 1;\nomega\n";
 const std::string kRight = "alpha\nbravo\nx = 2;\nomega\n";
 

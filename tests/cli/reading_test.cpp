@@ -14,9 +14,6 @@
 namespace tandem {
 namespace {
 
-constexpr int kSame = 0;
-constexpr int kDifferent = 1;
-constexpr int kTrouble = 2;
 constexpr size_t kMebibyte = size_t{1} << 20;
 // The sanitizer build's tool reserves far more address space than the limits these runs set.
 #if defined(__SANITIZE_ADDRESS__)
@@ -24,14 +21,6 @@ constexpr bool kAddressSanitizer = true;
 #else
 constexpr bool kAddressSanitizer = false;
 #endif
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 // Sets an environment variable for the life of the object.
 class ScopedVariable {

@@ -11,21 +11,9 @@
 namespace tandem {
 namespace {
 
-constexpr int kSame = 0;
-constexpr int kDifferent = 1;
-constexpr int kTrouble = 2;
-
 // Four common lines, a changed line, three lines only on the right, then a common line again.
 const std::string kLeft = "alpha\nbravo\ncharlie\ndelta\nx = 1;\nomega\n";
 const std::string kRight = "alpha\nbravo\ncharlie\ndelta\nx = 2;\n111\n222\n333\nomega\n";
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 class TandemdiffTest : public ::testing::Test {
 protected:

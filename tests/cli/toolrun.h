@@ -4,10 +4,25 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace tandem {
+
+// tandemdiff's exit statuses, as GNU diff has them.
+inline constexpr int kSame = 0;
+inline constexpr int kDifferent = 1;
+inline constexpr int kTrouble = 2;
+
+// The text's lines without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 // What the run's process gets besides its arguments.
 struct RunSetting {

@@ -54,6 +54,14 @@ protected:
         window.reset();
         window = BuildMainWindow(QStringList{"tandemview"} + files);
     }
+    // Writes the pair, keeps its paths in leftPath and rightPath, and starts on it.
+    void StartOn(const QByteArray& left, const QByteArray& right,
+                 const QString& leftName = QStringLiteral("one/pair.txt"),
+                 const QString& rightName = QStringLiteral("two/pair.txt")) {
+        leftPath = Write(leftName, left);
+        rightPath = Write(rightName, right);
+        Start({leftPath, rightPath});
+    }
     // What the user sees once the panes have painted.
     void Paint() {
         window->sides[kLeft].pane->viewport()->repaint();
@@ -79,6 +87,8 @@ protected:
     }
 
     std::unique_ptr<MainWindow> window;
+    QString leftPath;
+    QString rightPath;
     std::vector<int> answers; // 1 Yes (or OK), 2 No; No once they run out
     std::vector<QString> questions;
 

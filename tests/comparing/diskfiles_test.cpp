@@ -22,9 +22,7 @@ constexpr int kWatchWaitMs = 3000;
 class DiskFilesTest : public ComparingTest {
 protected:
     void StartPair() {
-        leftPath = Write("one/pair.txt", kLeftText);
-        rightPath = Write("two/pair.txt", kRightText);
-        Start({leftPath, rightPath});
+        StartOn(kLeftText, kRightText);
         ASSERT_TRUE(window->alignedText);
     }
     // Row 1 of the left side takes the right side's line, as Copy does.
@@ -36,8 +34,6 @@ protected:
         QuestionBox* notice = FileNotice(*window);
         return notice ? notice->TextField()->toPlainText() : QString();
     }
-    QString leftPath;
-    QString rightPath;
 };
 
 TEST_F(DiskFilesTest, AFileChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo) {

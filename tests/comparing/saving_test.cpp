@@ -15,9 +15,7 @@ const QByteArray kRightText = "head\nkeep \xc3\xa9t\xc3\xa9\nnew one\nnew two\nt
 class SavingTest : public ComparingTest {
 protected:
     void StartPair() {
-        leftPath = Write("one/pair.txt", kLeftText);
-        rightPath = Write("two/pair.txt", kRightText);
-        Start({leftPath, rightPath});
+        StartOn(kLeftText, kRightText);
         ASSERT_TRUE(window->alignedText);
     }
     int RowOf(TextPane* pane, const std::string& text) const {
@@ -42,9 +40,6 @@ protected:
         window->sides[kRight].fillers.RemoveRow(row);
         window->sides[kRight].modified = true;
     }
-
-    QString leftPath;
-    QString rightPath;
 };
 
 TEST_F(SavingTest, YesWritesExactlyTheSidesLinesWithItsOwnLineEndsAndBytes) {

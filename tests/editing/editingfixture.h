@@ -69,14 +69,11 @@ inline const QByteArray kRightText =
 class PairEditingTest : public EditingTest {
 protected:
     void StartPair() {
-        leftPath = Write("left/pair.txt", kLeftText);
-        rightPath = Write("right/pair.txt", kRightText);
-        Start({leftPath, rightPath});
+        StartOn(kLeftText, kRightText, QStringLiteral("left/pair.txt"),
+                QStringLiteral("right/pair.txt"));
         ASSERT_EQ(Blocks(), (std::vector<std::string>{"3,5,l", "8,9,lr"}));
         window->sides[kLeft].pane->setFocus();
     }
-    QString leftPath;
-    QString rightPath;
 };
 
 } // namespace tandem

@@ -9,17 +9,13 @@ namespace {
 class SavedBytesTest : public EditingTest {
 protected:
     void StartFiles(const QByteArray& left, const QByteArray& right) {
-        leftPath = Write("left/file.txt", left);
-        rightPath = Write("right/file.txt", right);
-        Start({leftPath, rightPath});
+        StartOn(left, right, QStringLiteral("left/file.txt"), QStringLiteral("right/file.txt"));
         ASSERT_TRUE(window->alignedText);
     }
     void SaveAnswering(std::vector<int> given) {
         answers = std::move(given);
         Recompare(*window);
     }
-    QString leftPath;
-    QString rightPath;
 };
 
 TEST_F(SavedBytesTest, DeletingBothSidesOfAChangedRowTakesTheLineOutOfBothFiles) {
