@@ -16,9 +16,9 @@ namespace tandem {
 // What a confirmation answers: whether the line matches, the score it settled on, and how many
 // extra lines of the other list were joined to make the match (0 when none).
 struct Match {
-    bool accepted = false;
     int32_t score = 0;
-    int joined = 0;
+    int32_t joined = 0;
+    bool accepted = false;
 };
 
 class AlignmentRun {

@@ -52,7 +52,7 @@ int FirstKeyedLine(LineList& list, int from, int count) {
 Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b) {
     std::string_view target = y.Key(b);
     if (target.empty())
-        return {false, 0, 0};
+        return {0, 0, false};
     int32_t score = PairScore(x, idx, b);
     const int32_t first = score;
 
@@ -71,16 +71,16 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
         joined = 0;
     }
     if (score < depth_)
-        return {false, score, joined};
+        return {score, joined, false};
 
     // When Y repeats the matched line just below, the match holds only if X goes on alike.
     int nextInY = depth_ > 0 ? FirstKeyedLine(y, b + 1, depth_) : -1;
     if (nextInY < 0 || LineScore(y.Key(nextInY), target, cancel_) != kFullScore)
-        return {true, score, joined};
+        return {score, joined, true};
     int nextInX = FirstKeyedLine(x, idx + 1, depth_);
     if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_)
-        return {true, kFullScore, joined};
-    return {false, 0, joined};
+        return {kFullScore, joined, true};
+    return {0, joined, false};
 }
 
 } // namespace tandem

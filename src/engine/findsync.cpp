@@ -88,6 +88,10 @@ bool SyncSearch::Pass() {
         const bool emptyR = keyR.empty();
         emptiesL += emptyL;
         emptiesR += emptyR;
+        // The cost of a perfect match at the probe row itself, which only the threshold is
+        // compared with as the probes go on.
+        const int32_t rowCostL = SyncCost(c, kFullScore, emptiesL, c);
+        const int32_t rowCostR = SyncCost(c, kFullScore, emptiesR, c);
 
         while (pA_ < limR_ || pB_ < limL_) {
             if (!doneL_ && !emptyL && pA_ < limR_)
@@ -96,9 +100,7 @@ bool SyncSearch::Pass() {
             if (!doneR_ && !emptyR && pB_ < limL_)
                 ProbeRight(c, keyR, emptiesL, emptiesR);
             ++pB_;
-            if ((SyncCost(c, kFullScore, emptiesL, c) >= threshold_ &&
-                 SyncCost(c, kFullScore, emptiesR, c) >= threshold_) ||
-                (exactL_ && exactR_))
+            if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_))
                 return true;
             if (!doneL_ && SyncCost(pA_, kFullScore, emptiesL, c) >= threshold_)
                 doneL_ = true;
@@ -112,6 +114,8 @@ bool SyncSearch::Pass() {
 }
 
 bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
+    if (right_.Key(static_cast<int>(pA_)).empty()) // an empty line confirms nothing
+        return false;
     const Match match =
         run_.ConfirmMatch(key, static_cast<int>(c), left_, right_, static_cast<int>(pA_));
     if (!match.accepted)
@@ -127,6 +131,8 @@ bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int em
 }
 
 bool SyncSearch::ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
+    if (left_.Key(static_cast<int>(pB_)).empty())
+        return false;
     const Match match =
         run_.ConfirmMatch(key, static_cast<int>(c), right_, left_, static_cast<int>(pB_));
     if (!match.accepted)

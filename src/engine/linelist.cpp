@@ -34,21 +34,11 @@ std::string_view LineList::Text(int i) const {
     return {line.text, line.textLength};
 }
 
-std::string_view LineList::Key(int i) {
-    if (i < 0 || i >= count_)
-        return {};
-    const Line& line = MakeKey(i);
-    return {line.key, line.keyLength};
-}
-
-LineList::Line& LineList::MakeKey(int i) {
-    Line& line = At(i);
-    if (line.key)
-        return line;
+void LineList::MakeKey(Line& line) {
     if (line.textLength == 0) {
         line.key = "";
         line.keyLength = 0;
-        return line;
+        return;
     }
     std::string_view text(line.text, line.textLength);
     char* room = KeyRoom(text.size());
@@ -64,7 +54,6 @@ LineList::Line& LineList::MakeKey(int i) {
         keyBlockUsed_ += line.keyLength;
         line.key = room;
     }
-    return line;
 }
 
 char* LineList::KeyRoom(size_t length) {

@@ -21,7 +21,14 @@ public:
     // Line i as stored, or the empty text outside 0 .. Count - 1.
     std::string_view Text(int i) const;
     // The key of line i, or the empty text outside 0 .. Count - 1.
-    std::string_view Key(int i);
+    std::string_view Key(int i) {
+        if (static_cast<unsigned>(i) >= static_cast<unsigned>(count_))
+            return {};
+        Line& line = At(i);
+        if (!line.key)
+            MakeKey(line);
+        return {line.key, line.keyLength};
+    }
     void Put(int i, std::string_view text);
     void Insert(int i, std::string_view text);
     void Append(std::string_view text) { Insert(count_, text); }
@@ -43,7 +50,7 @@ private:
     int GapLength() const { return static_cast<int>(capacity_) - count_; }
     void MoveGap(int to);
     void GrowGap();
-    Line& MakeKey(int i);
+    void MakeKey(Line& line);
     // Room for a key of up to `length` bytes in the key blocks.
     char* KeyRoom(size_t length);
 

@@ -4,21 +4,120 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 namespace tandem {
 
+// What a cell holds besides a score of 0 and up.
+constexpr int32_t kNoScore = -1;
+// The pair scores below the run's Depth; its exact score was not worked out.
+constexpr int32_t kBelowDepth = -2;
+
+// Each flat cell packs the score (plus one, 0 = empty, 254 = below Depth, 255 = kept aside) with
+// the 12-bit generation of its row and of its column when it was written: clearing a row or column
+// only bumps its generation, and a cell whose generations are out of date reads as empty. A
+// generation that wraps round to 0 clears its cells for real, so an old cell can never come back
+// to life. Cells are laid out in square tiles of one page, so that the band of pairs around the
+// diagonal that a run scores touches few pages.
+class FlatScoreCells {
+public:
+    explicit FlatScoreCells(int64_t side);
+    ~FlatScoreCells();
+    FlatScoreCells(const FlatScoreCells&) = delete;
+    FlatScoreCells& operator=(const FlatScoreCells&) = delete;
+
+    // The stored score, kBelowDepth or kNoScore.
+    int32_t Read(int64_t row, int64_t col) const {
+        uint32_t cell = cells_[Index(row, col)];
+        uint32_t stored = cell & 0xFF;
+        if (stored == kEmpty ||
+            ((cell >> 8) & kGenerationMask) != rowGeneration_[static_cast<size_t>(row)] ||
+            (cell >> 20) != colGeneration_[static_cast<size_t>(col)])
+            return kNoScore;
+        if (stored >= kBelow)
+            return stored == kBelow ? kBelowDepth : aside_.at(row * side_ + col);
+        return static_cast<int32_t>(stored) - 1;
+    }
+    void Write(int64_t row, int64_t col, int32_t score);
+    void ClearRow(int64_t row);
+    void ClearColumn(int64_t col);
+    void ClearAll();
+
+private:
+    static constexpr uint32_t kEmpty = 0;
+    static constexpr uint32_t kBelow = 254;
+    static constexpr uint32_t kAside = 255; // any other score outside 0..252, kept in aside_
+    static constexpr uint32_t kGenerationMask = 0xFFF;
+    static constexpr int64_t kTileShift = 5;
+    static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
+    static constexpr int64_t kTileCells = kTileSide * kTileSide;
+
+    size_t Index(int64_t row, int64_t col) const {
+        int64_t tile = (row >> kTileShift) * tilesPerSide_ + (col >> kTileShift);
+        return static_cast<size_t>(tile * kTileCells + (row & (kTileSide - 1)) * kTileSide +
+                                   (col & (kTileSide - 1)));
+    }
+
+    int64_t side_;
+    int64_t tilesPerSide_;
+    uint32_t* cells_ = nullptr;
+    std::vector<uint16_t> rowGeneration_;
+    std::vector<uint16_t> colGeneration_;
+    std::unordered_map<int64_t, int32_t> aside_;
+};
+
+// The same generations, with only the written cells and the cleared rows and columns stored.
+class SparseScoreCells {
+public:
+    explicit SparseScoreCells(int64_t side) : side_(side) {}
+
+    int32_t Read(int64_t row, int64_t col) const;
+    void Write(int64_t row, int64_t col, int32_t score);
+    void ClearRow(int64_t row) { ++rowGeneration_[row]; }
+    void ClearColumn(int64_t col) { ++colGeneration_[col]; }
+    void ClearAll();
+
+private:
+    struct Cell {
+        int32_t score;
+        uint32_t rowGeneration;
+        uint32_t colGeneration;
+    };
+    using Generations = std::unordered_map<int64_t, uint32_t>;
+    // The store drops its stale cells when it has grown past this many since the last sweep.
+    static constexpr size_t kSweepMinimum = size_t{1} << 20;
+
+    int64_t Index(int64_t row, int64_t col) const { return row * side_ + col; }
+    static uint32_t Generation(const Generations& generations, int64_t index);
+    bool IsCurrent(const Cell& cell, int64_t row, int64_t col) const;
+    void Sweep();
+
+    int64_t side_;
+    std::unordered_map<int64_t, Cell> cells_;
+    Generations rowGeneration_;
+    Generations colGeneration_;
+    size_t sweepAt_ = kSweepMinimum;
+};
+
+// One flat block for moderate sides, a map that grows with the pairs scored for huge ones.
 class ScoreCells {
 public:
-    virtual ~ScoreCells() = default;
-    // The stored score, or -1.
-    virtual int32_t Read(int64_t row, int64_t col) const = 0;
-    virtual void Write(int64_t row, int64_t col, int32_t score) = 0;
-    virtual void ClearRow(int64_t row) = 0;
-    virtual void ClearColumn(int64_t col) = 0;
-    virtual void ClearAll() = 0;
+    explicit ScoreCells(int64_t side);
 
-    // One flat block for moderate sides, a map that grows with the pairs scored for huge ones.
-    static std::unique_ptr<ScoreCells> Make(int64_t side);
+    int32_t Read(int64_t row, int64_t col) const {
+        return flat_ ? flat_->Read(row, col) : sparse_->Read(row, col);
+    }
+    void Write(int64_t row, int64_t col, int32_t score) {
+        flat_ ? flat_->Write(row, col, score) : sparse_->Write(row, col, score);
+    }
+    void ClearRow(int64_t row) { flat_ ? flat_->ClearRow(row) : sparse_->ClearRow(row); }
+    void ClearColumn(int64_t col) { flat_ ? flat_->ClearColumn(col) : sparse_->ClearColumn(col); }
+    void ClearAll() { flat_ ? flat_->ClearAll() : sparse_->ClearAll(); }
+
+private:
+    std::unique_ptr<FlatScoreCells> flat_;
+    std::unique_ptr<SparseScoreCells> sparse_;
 };
 
 } // namespace tandem

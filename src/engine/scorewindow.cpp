@@ -1,7 +1,5 @@
 #include "scorewindow.h"
 
-#include "scorecells.h"
-
 #include <algorithm>
 
 namespace tandem {
@@ -13,26 +11,7 @@ constexpr int64_t kWidestWindow = int64_t{1} << 31;
 } // namespace
 
 ScoreWindow::ScoreWindow(int64_t k)
-    : k_(std::clamp<int64_t>(k, 0, kWidestWindow)), side_(k_ + 1), cells_(ScoreCells::Make(side_)) {
-}
-
-ScoreWindow::~ScoreWindow() = default;
-
-bool ScoreWindow::Covers(const Axis& axis, int64_t index) const {
-    return index >= axis.base && index <= axis.base + k_;
-}
-
-// Both the offset into the window and the turn are below side_, so one subtraction wraps the ring.
-int64_t ScoreWindow::Physical(const Axis& axis, int64_t index) const {
-    int64_t physical = index - axis.base + axis.turn;
-    return physical >= side_ ? physical - side_ : physical;
-}
-
-int32_t ScoreWindow::Get(int64_t row, int64_t col) const {
-    if (!Covers(rows_, row) || !Covers(cols_, col))
-        return -1;
-    return cells_->Read(Physical(rows_, row), Physical(cols_, col));
-}
+    : k_(std::clamp<int64_t>(k, 0, kWidestWindow)), side_(k_ + 1), cells_(side_) {}
 
 void ScoreWindow::Put(int64_t row, int64_t col, int32_t score) {
     if (row > rows_.base + k_)
@@ -43,20 +22,20 @@ void ScoreWindow::Put(int64_t row, int64_t col, int32_t score) {
         Slide(cols_, col, false);
     else if (col < cols_.base)
         return;
-    cells_->Write(Physical(rows_, row), Physical(cols_, col), score);
+    cells_.Write(Physical(rows_, row), Physical(cols_, col), score);
 }
 
 void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
     int64_t distance = index - k_ - axis.base;
     if (distance >= side_) {
-        cells_->ClearAll();
+        cells_.ClearAll();
     } else {
         for (int64_t step = 0; step < distance; ++step) {
             int64_t physical = (axis.turn + step) % side_;
             if (rows)
-                cells_->ClearRow(physical);
+                cells_.ClearRow(physical);
             else
-                cells_->ClearColumn(physical);
+                cells_.ClearColumn(physical);
         }
     }
     axis.turn = (axis.turn + distance) % side_;
@@ -66,14 +45,14 @@ void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
 void ScoreWindow::ShiftRows(int64_t at) {
     if (!Covers(rows_, at))
         return;
-    cells_->ClearRow(Physical(rows_, at));
+    cells_.ClearRow(Physical(rows_, at));
     ++rows_.base;
 }
 
 void ScoreWindow::ShiftColumns(int64_t at) {
     if (!Covers(cols_, at))
         return;
-    cells_->ClearColumn(Physical(cols_, at));
+    cells_.ClearColumn(Physical(cols_, at));
     ++cols_.base;
 }
 

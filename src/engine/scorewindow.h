@@ -5,22 +5,25 @@
 // next index. The alignment's results depend on all of that, so it is kept exactly.
 #pragma once
 
+#include "scorecells.h"
+
 #include <cstdint>
-#include <memory>
 
 namespace tandem {
-
-class ScoreCells;
 
 class ScoreWindow {
 public:
     explicit ScoreWindow(int64_t k);
-    ~ScoreWindow();
     ScoreWindow(const ScoreWindow&) = delete;
     ScoreWindow& operator=(const ScoreWindow&) = delete;
 
-    // The cached score, or -1 when the pair is outside the window or not yet known.
-    int32_t Get(int64_t row, int64_t col) const;
+    // The cached score, kBelowDepth, or kNoScore when the pair is outside the window or not yet
+    // known.
+    int32_t Get(int64_t row, int64_t col) const {
+        if (!Covers(rows_, row) || !Covers(cols_, col))
+            return kNoScore;
+        return cells_.Read(Physical(rows_, row), Physical(cols_, col));
+    }
     void Put(int64_t row, int64_t col, int32_t score);
     // A line was inserted at index `at` of the left list (rows) or the right list (columns).
     void ShiftRows(int64_t at);
@@ -33,8 +36,15 @@ private:
         int64_t turn = 0;
     };
 
-    bool Covers(const Axis& axis, int64_t index) const;
-    int64_t Physical(const Axis& axis, int64_t index) const;
+    bool Covers(const Axis& axis, int64_t index) const {
+        return index >= axis.base && index <= axis.base + k_;
+    }
+    // Both the offset into the window and the turn are below side_, so one subtraction wraps the
+    // ring.
+    int64_t Physical(const Axis& axis, int64_t index) const {
+        int64_t physical = index - axis.base + axis.turn;
+        return physical >= side_ ? physical - side_ : physical;
+    }
     // Moves the axis so that index is its last covered one, clearing the lines that leave.
     void Slide(Axis& axis, int64_t index, bool rows);
 
@@ -42,7 +52,7 @@ private:
     int64_t side_;
     Axis rows_;
     Axis cols_;
-    std::unique_ptr<ScoreCells> cells_;
+    ScoreCells cells_;
 };
 
 } // namespace tandem
