@@ -29,8 +29,11 @@ public:
     // Walks the rows; false when the run was abandoned.
     bool WalkRows(ProgressSink* progress);
 
-    // The score of line x of `list` against line y of the other list, through the score window.
+    // The score of line x of `list` against line y of the other list, through the score window;
+    // kBelowDepth for a pair certain to score below Depth.
     int32_t PairScore(LineList& list, int64_t x, int64_t y);
+    // As PairScore, with a pair below Depth scored exactly, as the lines it was scored for.
+    int32_t ExactPairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
     // of repeated lines into account.
     Match ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
@@ -56,9 +59,24 @@ public:
     bool ReachesDepth(int32_t s) const { return s >= depth_ && s > 0; }
 
 private:
+    // A line inserted into a list makes the window's rows (or columns) answer for the next index
+    // without being scored again, so the one at the insertion answers for the line before it.
+    // Of the rows behind the cursor only that one is ever read again; it is scored exactly from
+    // then on, and its pairs below Depth are worked out from the key it inherited.
+    struct InheritedScores {
+        int64_t index = -1;
+        std::string_view key;
+    };
+
+    InheritedScores& InheritedFor(const LineList& list) {
+        return IsLeft(list) ? leftInherited_ : rightInherited_;
+    }
+    std::string_view ScoredKey(LineList& list, int64_t index);
+    // Line `at` of the list is to hold other text; its cached pairs stay those of its old key.
+    void ReplaceLine(LineList& list, int at, std::string_view text);
     void StepRow(int& i, int& j);
     void SearchStep(int& i, int& j);
-    void ShiftFor(const LineList& list, int at);
+    void ShiftFor(LineList& list, int at);
     void AddMark(StringList& marks, int row, int32_t colour);
     void AddBlock(int first, int last, std::string_view sides);
 
@@ -71,6 +89,8 @@ private:
     // The progress sink's cancel flag, looked at inside long line scores; null without a sink.
     const std::atomic<bool>* cancel_ = nullptr;
     bool forceSearch_ = false;
+    InheritedScores leftInherited_;
+    InheritedScores rightInherited_;
     const MarkColours colours_;
 };
 

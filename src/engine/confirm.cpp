@@ -2,6 +2,8 @@
 #include "alignmentrun.h"
 #include "similarity.h"
 
+#include <cassert>
+
 namespace tandem {
 
 int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
@@ -9,12 +11,28 @@ int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
     const int64_t row = fromLeft ? x : y;
     const int64_t col = fromLeft ? y : x;
     int32_t cached = window_.Get(row, col);
-    if (cached != -1)
+    if (cached != kNoScore)
         return cached;
-    int32_t fresh =
-        LineScore(left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)), cancel_);
+    const bool exact = row == leftInherited_.index || col == rightInherited_.index;
+    int32_t fresh = LineScoreFrom(left_.Key(static_cast<int>(row)),
+                                  right_.Key(static_cast<int>(col)), exact ? 0 : depth_, cancel_);
     window_.Put(row, col, fresh);
     return fresh;
+}
+
+std::string_view AlignmentRun::ScoredKey(LineList& list, int64_t index) {
+    const InheritedScores& inherited = InheritedFor(list);
+    assert(index >= inherited.index);
+    return index == inherited.index ? inherited.key : list.Key(static_cast<int>(index));
+}
+
+int32_t AlignmentRun::ExactPairScore(LineList& list, int64_t x, int64_t y) {
+    const int32_t score = PairScore(list, x, y);
+    if (score != kBelowDepth)
+        return score;
+    const bool fromLeft = IsLeft(list);
+    return LineScore(ScoredKey(left_, fromLeft ? x : y), ScoredKey(right_, fromLeft ? y : x),
+                     cancel_);
 }
 
 namespace {
@@ -23,16 +41,16 @@ namespace {
 constexpr int32_t kFullScore = 100;
 
 // Y's lines b + joined, ... joined to t with single blanks, while t stays a prefix of the key,
-// until the joined text equals the key. Returns the score of the last join.
+// until the joined text equals the key. Returns 100 when it does.
 int32_t JoinSplitLine(std::string_view key, LineList& y, int b, int32_t score, std::string& t,
-                      int& joined, const std::atomic<bool>* cancel) {
+                      int& joined) {
     while (score < kFullScore && key.starts_with(t) && y.Count() > b + joined) {
         std::string_view next = y.Key(b + joined);
         ++joined;
         if (!next.empty()) {
             t += ' ';
             t += next;
-            score = LineScore(key, t, cancel);
+            score = key == t ? kFullScore : 0; // only a join equal to the key counts
         }
     }
     --joined;
@@ -61,7 +79,7 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
     std::string joinedTarget;
     if (key.starts_with(target)) {
         joinedTarget.assign(target);
-        score = JoinSplitLine(key, y, b, score, joinedTarget, joined, cancel_);
+        score = JoinSplitLine(key, y, b, score, joinedTarget, joined);
         target = joinedTarget;
         if (score < kFullScore) {
             joined = 0;
@@ -75,7 +93,7 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
 
     // When Y repeats the matched line just below, the match holds only if X goes on alike.
     int nextInY = depth_ > 0 ? FirstKeyedLine(y, b + 1, depth_) : -1;
-    if (nextInY < 0 || LineScore(y.Key(nextInY), target, cancel_) != kFullScore)
+    if (nextInY < 0 || y.Key(nextInY) != target)
         return {score, joined, true};
     int nextInX = FirstKeyedLine(x, idx + 1, depth_);
     if (nextInX >= 0 && PairScore(x, nextInX, b) >= depth_)

@@ -2,6 +2,7 @@
 // filler lines that keep both sides aligned.
 #include "alignmentrun.h"
 #include "records.h"
+#include "similarity.h"
 
 namespace tandem {
 
@@ -64,11 +65,36 @@ void AlignmentRun::EmitPair(int i, std::string_view leftText, int j, std::string
             MarkRecord::Span(j, int32_t(b), int32_t(endB - b + 1), colours_.difference2).Text());
 }
 
-void AlignmentRun::ShiftFor(const LineList& list, int at) {
-    if (IsLeft(list))
-        window_.ShiftRows(at);
-    else
-        window_.ShiftColumns(at);
+void AlignmentRun::ShiftFor(LineList& list, int at) {
+    const bool fromLeft = IsLeft(list);
+    if (fromLeft ? window_.IsBeforeRows(at) : window_.IsBeforeColumns(at)) {
+        // Every cached line of this list has moved down one, while the window still answers for
+        // the old places: pairs below Depth are worked out now, from the lines' new places.
+        LineList& other = fromLeft ? right_ : left_;
+        window_.ResolveBelowDepth([&](int64_t row, int64_t col) {
+            const int64_t own = fromLeft ? row : col;
+            const int64_t others = fromLeft ? col : row;
+            std::string_view ownKey = list.Key(static_cast<int>(own + 1));
+            std::string_view otherKey = ScoredKey(other, others);
+            return fromLeft ? LineScore(ownKey, otherKey, cancel_)
+                            : LineScore(otherKey, ownKey, cancel_);
+        });
+        return;
+    }
+    const bool shifted = IsLeft(list) ? window_.ShiftRows(at) : window_.ShiftColumns(at);
+    if (!shifted)
+        return;
+    InheritedScores& inherited = InheritedFor(list);
+    if (at - 1 != inherited.index)
+        inherited.key = list.Key(at - 1);
+    inherited.index = at;
+}
+
+void AlignmentRun::ReplaceLine(LineList& list, int at, std::string_view text) {
+    InheritedScores& inherited = InheritedFor(list);
+    if (at != inherited.index)
+        inherited = {at, list.Key(at)};
+    list.Put(at, text);
 }
 
 void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, StringList& marksY,
@@ -82,7 +108,7 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
     if (n == 0) {
         moveRow = k - 1;
         for (int row = cursorY - 1; row < t; ++row) {
-            int32_t s = PairScore(x, k - 1, row);
+            int32_t s = ExactPairScore(x, k - 1, row);
             if (s > best) {
                 best = s;
                 moveRow = row;
@@ -94,7 +120,7 @@ void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, Strin
             moveRow = k - 2;
         } else {
             moved = x.Text(k - 1);
-            x.Put(k - 1, {});
+            ReplaceLine(x, k - 1, {});
             AddMark(marksX, k - 1, colours_.insert);
             if (k < t)
                 AddMark(marksY, k - 1, colours_.difference1);

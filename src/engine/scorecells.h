@@ -43,6 +43,13 @@ public:
     void ClearRow(int64_t row);
     void ClearColumn(int64_t col);
     void ClearAll();
+    // Calls visit(row, col) for every current cell below Depth.
+    template <typename Visit> void ForEachBelowDepth(Visit visit) const {
+        for (int64_t row = 0; row < side_; ++row)
+            for (int64_t col = 0; col < side_; ++col)
+                if (Read(row, col) == kBelowDepth)
+                    visit(row, col);
+    }
 
 private:
     static constexpr uint32_t kEmpty = 0;
@@ -77,6 +84,11 @@ public:
     void ClearRow(int64_t row) { ++rowGeneration_[row]; }
     void ClearColumn(int64_t col) { ++colGeneration_[col]; }
     void ClearAll();
+    template <typename Visit> void ForEachBelowDepth(Visit visit) const {
+        for (const auto& [index, cell] : cells_)
+            if (cell.score == kBelowDepth && IsCurrent(cell, index / side_, index % side_))
+                visit(index / side_, index % side_);
+    }
 
 private:
     struct Cell {
@@ -114,6 +126,9 @@ public:
     void ClearRow(int64_t row) { flat_ ? flat_->ClearRow(row) : sparse_->ClearRow(row); }
     void ClearColumn(int64_t col) { flat_ ? flat_->ClearColumn(col) : sparse_->ClearColumn(col); }
     void ClearAll() { flat_ ? flat_->ClearAll() : sparse_->ClearAll(); }
+    template <typename Visit> void ForEachBelowDepth(Visit visit) const {
+        flat_ ? flat_->ForEachBelowDepth(visit) : sparse_->ForEachBelowDepth(visit);
+    }
 
 private:
     std::unique_ptr<FlatScoreCells> flat_;

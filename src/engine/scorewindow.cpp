@@ -42,18 +42,20 @@ void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
     axis.base = index - k_;
 }
 
-void ScoreWindow::ShiftRows(int64_t at) {
+bool ScoreWindow::ShiftRows(int64_t at) {
     if (!Covers(rows_, at))
-        return;
+        return false;
     cells_.ClearRow(Physical(rows_, at));
     ++rows_.base;
+    return true;
 }
 
-void ScoreWindow::ShiftColumns(int64_t at) {
+bool ScoreWindow::ShiftColumns(int64_t at) {
     if (!Covers(cols_, at))
-        return;
+        return false;
     cells_.ClearColumn(Physical(cols_, at));
     ++cols_.base;
+    return true;
 }
 
 } // namespace tandem

@@ -8,6 +8,8 @@
 #include "scorecells.h"
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace tandem {
 
@@ -26,8 +28,22 @@ public:
     }
     void Put(int64_t row, int64_t col, int32_t score);
     // A line was inserted at index `at` of the left list (rows) or the right list (columns).
-    void ShiftRows(int64_t at);
-    void ShiftColumns(int64_t at);
+    // False when `at` is outside the window, which then stays as it is.
+    bool ShiftRows(int64_t at);
+    bool ShiftColumns(int64_t at);
+    // Whether an insertion at `at` moves every line the window's rows (or columns) answer for.
+    bool IsBeforeRows(int64_t at) const { return at < rows_.base; }
+    bool IsBeforeColumns(int64_t at) const { return at < cols_.base; }
+
+    // Replaces every cached kBelowDepth by exactScore(row, col), in place.
+    template <typename ExactScore> void ResolveBelowDepth(ExactScore exactScore) {
+        std::vector<std::pair<int64_t, int64_t>> below;
+        cells_.ForEachBelowDepth([&](int64_t row, int64_t col) {
+            below.emplace_back(Logical(rows_, row), Logical(cols_, col));
+        });
+        for (auto [row, col] : below)
+            cells_.Write(Physical(rows_, row), Physical(cols_, col), exactScore(row, col));
+    }
 
 private:
     // One direction of the window: the first covered index and the ring offset of its cells.
@@ -44,6 +60,10 @@ private:
     int64_t Physical(const Axis& axis, int64_t index) const {
         int64_t physical = index - axis.base + axis.turn;
         return physical >= side_ ? physical - side_ : physical;
+    }
+    int64_t Logical(const Axis& axis, int64_t physical) const {
+        int64_t offset = physical - axis.turn;
+        return axis.base + (offset < 0 ? offset + side_ : offset);
     }
     // Moves the axis so that index is its last covered one, clearing the lines that leave.
     void Slide(Axis& axis, int64_t index, bool rows);

@@ -1,5 +1,8 @@
 #include "similarity.h"
 
+#include "scorecells.h"
+
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <deque>
@@ -71,7 +74,10 @@ int64_t FindAfter(std::string_view text, const LastPositions& last, int64_t afte
     return found ? static_cast<const char*>(found) - text.data() : missing;
 }
 
-int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, CancelCheck& check) {
+// `need` is how many matches the caller still needs from these texts (0: no limit); the outermost
+// level gives up, answering -1, once even matching every character left could not reach it.
+int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, CancelCheck& check,
+                    int64_t need = 0) {
     if (a.empty() || b.empty())
         return 0;
     if (piecesByDepth.size() <= depth)
@@ -96,6 +102,10 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
     int64_t j = 0;
     while (i < lengthA && j < lengthB) {
         check.Step();
+        if (need > 0 && matched + std::min<int64_t>(pieces.left.size() + (lengthA - i),
+                                                    pieces.right.size() + (lengthB - j)) <
+                            need)
+            return -1;
         if (a[static_cast<size_t>(i)] == b[static_cast<size_t>(j)]) {
             ++matched, ++i, ++j;
             continue;
@@ -133,9 +143,30 @@ int64_t SkipMatch(std::string_view a, std::string_view b, const std::atomic<bool
     return SkipMatchAt(a, b, 0, check);
 }
 
-int64_t MatchCount(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+namespace {
+
+// The most characters two texts can match: each match pairs equal bytes, one from each text.
+int64_t EqualBytesBound(std::string_view a, std::string_view b) {
+    std::array<int32_t, 256> surplus{};
+    for (unsigned char c : a)
+        ++surplus[c];
+    for (unsigned char c : b)
+        --surplus[c];
+    int64_t unpaired = 0;
+    for (int32_t count : surplus)
+        unpaired += count < 0 ? -count : count;
+    return (static_cast<int64_t>(a.size() + b.size()) - unpaired) / 2;
+}
+
+// Middles shorter than this are matched at once: counting their bytes would cost as much.
+constexpr size_t kBoundedMiddle = 24;
+
+// The matched characters of two texts, or -1 when there are certainly fewer than `need` (0: no
+// limit).
+int64_t MatchCountAtLeast(std::string_view a, std::string_view b, int64_t need,
+                          const std::atomic<bool>* cancel) {
     if (a.empty() || b.empty())
-        return 0;
+        return need > 0 ? -1 : 0;
     CancelCheck check(cancel);
     int64_t matched = 0;
     int64_t front = 0;
@@ -150,45 +181,89 @@ int64_t MatchCount(std::string_view a, std::string_view b, const std::atomic<boo
         } else {
             // A middle of at most one character on either side is not examined.
             if (backA <= front || front >= backB)
-                return matched;
-            return matched +
-                   SkipMatchAt(
-                       a.substr(static_cast<size_t>(front), static_cast<size_t>(backA - front + 1)),
-                       b.substr(static_cast<size_t>(front), static_cast<size_t>(backB - front + 1)),
-                       0, check);
+                return matched < need ? -1 : matched;
+            std::string_view middleA =
+                a.substr(static_cast<size_t>(front), static_cast<size_t>(backA - front + 1));
+            std::string_view middleB =
+                b.substr(static_cast<size_t>(front), static_cast<size_t>(backB - front + 1));
+            const int64_t needInMiddles = need - matched;
+            if (needInMiddles > 0 &&
+                (static_cast<int64_t>(std::min(middleA.size(), middleB.size())) < needInMiddles ||
+                 (middleA.size() + middleB.size() >= kBoundedMiddle &&
+                  EqualBytesBound(middleA, middleB) < needInMiddles)))
+                return -1;
+            const int64_t inMiddles =
+                SkipMatchAt(middleA, middleB, 0, check, std::max<int64_t>(needInMiddles, 0));
+            return inMiddles < 0 ? -1 : matched + inMiddles;
         }
     }
-    return matched;
+    return matched < need ? -1 : matched;
+}
+
+} // namespace
+
+int64_t MatchCount(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+    return MatchCountAtLeast(a, b, 0, cancel);
 }
 
 namespace {
 
-int32_t ScoreOf(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
+// 64-bit, so that lines longer than 21 MB (where the matched count times 100 leaves 32 bits) score
+// like shorter ones.
+int32_t ScoreOfMatches(int64_t matched, int64_t lengthA, int64_t lengthB) {
+    const int64_t scaled = matched * 100;
+    return static_cast<int32_t>((scaled / lengthA + scaled / lengthB) / 2);
+}
+
+// The fewest matched characters that score at least depth (above the shorter length when none
+// does). The score grows with the matches, so the estimate from the unrounded score is moved
+// by whole steps to the exact answer.
+int64_t LeastMatchesFor(int32_t depth, int64_t lengthA, int64_t lengthB) {
+    const int64_t most = std::min(lengthA, lengthB);
+    const double unrounded = 2.0 * depth * static_cast<double>(lengthA) *
+                             static_cast<double>(lengthB) /
+                             (100.0 * static_cast<double>(lengthA + lengthB));
+    int64_t least = std::clamp<int64_t>(static_cast<int64_t>(unrounded), 0, most + 1);
+    while (least > 0 && ScoreOfMatches(least - 1, lengthA, lengthB) >= depth)
+        --least;
+    while (least <= most && ScoreOfMatches(least, lengthA, lengthB) < depth)
+        ++least;
+    return least;
+}
+
+int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
+                const std::atomic<bool>* cancel) {
     if (a.empty() || b.empty())
         return a.empty() && b.empty() ? 100 : 0;
     if (a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size()) == 0)
         return 100;
-    // 64-bit, so that lines longer than 21 MB (where the matched count times 100 leaves 32 bits)
-    // score like shorter ones.
-    const int64_t scaled = MatchCount(a, b, cancel) * 100;
     const int64_t lengthA = static_cast<int64_t>(a.size());
     const int64_t lengthB = static_cast<int64_t>(b.size());
-    return static_cast<int32_t>((scaled / lengthA + scaled / lengthB) / 2);
+    const int64_t need = depth > 0 ? LeastMatchesFor(depth, lengthA, lengthB) : 0;
+    const int64_t matched = MatchCountAtLeast(a, b, need, cancel);
+    if (matched < 0)
+        return kBelowDepth;
+    return ScoreOfMatches(matched, lengthA, lengthB);
 }
 
 } // namespace
 
 bool LineScore(std::string_view a, std::string_view b, int32_t& score) {
-    score = ScoreOf(a, b, nullptr);
+    score = ScoreOf(a, b, 0, nullptr);
     return score == 100;
 }
 
 int32_t LineScore(std::string_view a, std::string_view b) {
-    return ScoreOf(a, b, nullptr);
+    return ScoreOf(a, b, 0, nullptr);
 }
 
 int32_t LineScore(std::string_view a, std::string_view b, const std::atomic<bool>* cancel) {
-    return ScoreOf(a, b, cancel);
+    return ScoreOf(a, b, 0, cancel);
+}
+
+int32_t LineScoreFrom(std::string_view a, std::string_view b, int32_t depth,
+                      const std::atomic<bool>* cancel) {
+    return ScoreOf(a, b, depth, cancel);
 }
 
 } // namespace tandem

@@ -19,6 +19,11 @@ struct ScoreCancelled {};
 // As above, looking at the flag (when given) every few thousand matcher steps.
 int32_t LineScore(std::string_view a, std::string_view b, const std::atomic<bool>* cancel);
 
+// As above when the score reaches `depth`; when it is certain not to, the score is not worked out
+// to the end and the answer is kBelowDepth (from scorecells.h) instead. Depth 0 always scores.
+int32_t LineScoreFrom(std::string_view a, std::string_view b, int32_t depth,
+                      const std::atomic<bool>* cancel);
+
 // The number of matched characters of two texts.
 int64_t MatchCount(std::string_view a, std::string_view b,
                    const std::atomic<bool>* cancel = nullptr);
