@@ -31,12 +31,21 @@ public:
 
     // The score of line x of `list` against line y of the other list, through the score window;
     // kBelowDepth for a pair certain to score below Depth.
-    int32_t PairScore(LineList& list, int64_t x, int64_t y);
+    int32_t PairScore(LineList& list, int64_t x, int64_t y) {
+        const bool fromLeft = IsLeft(list);
+        const int64_t row = fromLeft ? x : y;
+        const int64_t col = fromLeft ? y : x;
+        const int32_t cached = window_.Get(row, col);
+        return cached != kNoScore ? cached : ScoreAndCache(row, col);
+    }
     // As PairScore, with a pair below Depth scored exactly, as the lines it was scored for.
     int32_t ExactPairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
     // of repeated lines into account.
     Match ConfirmMatch(std::string_view key, int idx, LineList& x, LineList& y, int b);
+    // The same, given line b's key (not empty) and the pair's score through the window.
+    Match ConfirmScored(std::string_view key, int idx, LineList& x, LineList& y, int b,
+                        std::string_view target, int32_t first);
 
     // Records one row pair: a one-sided row when one text is empty, otherwise a changed row with
     // the span of its unequal middle.
@@ -72,6 +81,8 @@ private:
         return IsLeft(list) ? leftInherited_ : rightInherited_;
     }
     std::string_view ScoredKey(LineList& list, int64_t index);
+    // Scores left line `row` against right line `col` and caches the score.
+    int32_t ScoreAndCache(int64_t row, int64_t col);
     // Line `at` of the list is to hold other text; its cached pairs stay those of its old key.
     void ReplaceLine(LineList& list, int at, std::string_view text);
     void StepRow(int& i, int& j);

@@ -6,16 +6,19 @@
 
 namespace tandem {
 
-int32_t AlignmentRun::PairScore(LineList& list, int64_t x, int64_t y) {
-    const bool fromLeft = IsLeft(list);
-    const int64_t row = fromLeft ? x : y;
-    const int64_t col = fromLeft ? y : x;
-    int32_t cached = window_.Get(row, col);
-    if (cached != kNoScore)
-        return cached;
+int32_t AlignmentRun::ScoreAndCache(int64_t row, int64_t col) {
     const bool exact = row == leftInherited_.index || col == rightInherited_.index;
-    int32_t fresh = LineScoreFrom(left_.Key(static_cast<int>(row)),
-                                  right_.Key(static_cast<int>(col)), exact ? 0 : depth_, cancel_);
+    const int32_t depth = exact ? 0 : depth_;
+    const std::string_view leftKey = left_.Key(static_cast<int>(row));
+    const std::string_view rightKey = right_.Key(static_cast<int>(col));
+    int32_t fresh;
+    if (depth > 0 && !leftKey.empty() && !rightKey.empty() && leftKey != rightKey &&
+        ProfilesScoreBelow(
+            left_.Profile(static_cast<int>(row)), right_.Profile(static_cast<int>(col)),
+            static_cast<int64_t>(leftKey.size()), static_cast<int64_t>(rightKey.size()), depth))
+        fresh = kBelowDepth;
+    else
+        fresh = LineScoreFrom(leftKey, rightKey, depth, cancel_);
     window_.Put(row, col, fresh);
     return fresh;
 }
@@ -71,8 +74,12 @@ Match AlignmentRun::ConfirmMatch(std::string_view key, int idx, LineList& x, Lin
     std::string_view target = y.Key(b);
     if (target.empty())
         return {0, 0, false};
-    int32_t score = PairScore(x, idx, b);
-    const int32_t first = score;
+    return ConfirmScored(key, idx, x, y, b, target, PairScore(x, idx, b));
+}
+
+Match AlignmentRun::ConfirmScored(std::string_view key, int idx, LineList& x, LineList& y, int b,
+                                  std::string_view target, int32_t first) {
+    int32_t score = first;
 
     // A line that the other file split into several lines matches their join.
     int joined = 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace tandem {
 
@@ -113,12 +114,25 @@ bool SyncSearch::Pass() {
     return false;
 }
 
-bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
-    if (right_.Key(static_cast<int>(pA_)).empty()) // an empty line confirms nothing
+// Most probes meet a pair below Depth whose key cannot be the start of a split line: that answer
+// is known from the cached score without the whole confirmation.
+bool SyncSearch::Confirms(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
+                          Match& match) {
+    const std::string_view target = y.Key(static_cast<int>(p));
+    if (target.empty()) // an empty line confirms nothing
         return false;
-    const Match match =
-        run_.ConfirmMatch(key, static_cast<int>(c), left_, right_, static_cast<int>(pA_));
-    if (!match.accepted)
+    const int32_t first = run_.PairScore(x, c, p);
+    const bool mayBeSplit = key.size() >= target.size() && key[0] == target[0] &&
+                            std::memcmp(key.data(), target.data(), target.size()) == 0;
+    if (first < run_.Depth() && !mayBeSplit)
+        return false;
+    match = run_.ConfirmScored(key, static_cast<int>(c), x, y, static_cast<int>(p), target, first);
+    return match.accepted;
+}
+
+bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
+    Match match;
+    if (!Confirms(key, c, left_, right_, pA_, match))
         return false;
     int32_t cost = SyncCost(pA_, match.score, emptiesL, c);
     if (Unsigned32(cost) < threshold_) {
@@ -131,11 +145,8 @@ bool SyncSearch::ProbeLeft(int64_t c, std::string_view key, int emptiesL, int em
 }
 
 bool SyncSearch::ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR) {
-    if (left_.Key(static_cast<int>(pB_)).empty())
-        return false;
-    const Match match =
-        run_.ConfirmMatch(key, static_cast<int>(c), right_, left_, static_cast<int>(pB_));
-    if (!match.accepted)
+    Match match;
+    if (!Confirms(key, c, right_, left_, pB_, match))
         return false;
     int32_t cost = SyncCost(pB_, match.score, emptiesR, c);
     if (Unsigned32(cost) < threshold_) {

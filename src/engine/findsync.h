@@ -29,6 +29,9 @@ private:
 
     // One pass over the probe rows; true when the search was decided.
     bool Pass();
+    // Whether line c of x (with the given key) is confirmed at line p of y.
+    bool Confirms(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
+                  Match& match);
     bool ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR);
     bool ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR);
     int32_t SyncCost(int64_t p, int32_t score, int empties, int64_t c) const;

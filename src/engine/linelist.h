@@ -4,6 +4,8 @@
 // one.
 #pragma once
 
+#include "similarity.h"
+
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -18,6 +20,15 @@ public:
     LineList& operator=(const LineList&) = delete;
 
     int Count() const { return count_; }
+    // The byte profile of line i's key (made on first use); i must be a line of the list.
+    const ByteProfile& Profile(int i) {
+        Line& line = At(i);
+        if (line.profile == 0) {
+            profiles_.push_back(ProfileOf(Key(i)));
+            line.profile = static_cast<uint32_t>(profiles_.size());
+        }
+        return profiles_[line.profile - 1];
+    }
     // Line i as stored, or the empty text outside 0 .. Count - 1.
     std::string_view Text(int i) const;
     // The key of line i, or the empty text outside 0 .. Count - 1.
@@ -41,6 +52,7 @@ private:
         const char* key; // null until the key is made
         uint32_t textLength;
         uint32_t keyLength;
+        uint32_t profile = 0; // 1 + its index in profiles_, 0 until the profile is made
     };
 
     Line& At(int i) { return storage_[static_cast<size_t>(i < gapStart_ ? i : i + GapLength())]; }
@@ -62,6 +74,7 @@ private:
     std::vector<std::unique_ptr<char[]>> keyBlocks_;
     size_t keyBlockUsed_ = 0;
     size_t keyBlockSize_ = 0;
+    std::vector<ByteProfile> profiles_;
 };
 
 } // namespace tandem

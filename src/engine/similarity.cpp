@@ -158,8 +158,9 @@ int64_t EqualBytesBound(std::string_view a, std::string_view b) {
     return (static_cast<int64_t>(a.size() + b.size()) - unpaired) / 2;
 }
 
-// Middles shorter than this are matched at once: counting their bytes would cost as much.
-constexpr size_t kBoundedMiddle = 24;
+// Middles shorter than this are matched at once: counting their bytes would cost as much, and
+// the line profiles have bounded them already.
+constexpr size_t kBoundedMiddle = 200;
 
 // The matched characters of two texts, or -1 when there are certainly fewer than `need` (0: no
 // limit).
@@ -246,7 +247,49 @@ int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
     return ScoreOfMatches(matched, lengthA, lengthB);
 }
 
+// The kind of each byte value in a profile.
+constexpr std::array<uint8_t, 256> kByteKinds = [] {
+    std::array<uint8_t, 256> kinds{};
+    constexpr uint8_t kFirstOther = 58;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte >= 'a' && byte <= 'z')
+            kinds[byte] = static_cast<uint8_t>(byte - 'a');
+        else if (byte >= 'A' && byte <= 'Z')
+            kinds[byte] = static_cast<uint8_t>(26 + byte - 'A');
+        else if (byte >= '0' && byte <= '9')
+            kinds[byte] = static_cast<uint8_t>(52 + (byte - '0') / 2);
+        else if (byte == ' ')
+            kinds[byte] = 57;
+        else
+            kinds[byte] =
+                static_cast<uint8_t>(kFirstOther + byte % (ByteProfile::kKinds - kFirstOther));
+    }
+    return kinds;
+}();
+
 } // namespace
+
+ByteProfile ProfileOf(std::string_view text) {
+    ByteProfile profile;
+    for (unsigned char c : text) {
+        uint8_t& count = profile.counts[kByteKinds[c]];
+        if (count == 255)
+            profile.saturated = true;
+        else
+            ++count;
+    }
+    return profile;
+}
+
+bool ProfilesScoreBelow(const ByteProfile& a, const ByteProfile& b, int64_t lengthA,
+                        int64_t lengthB, int32_t depth) {
+    if (depth <= 0 || a.saturated || b.saturated || lengthA == 0 || lengthB == 0)
+        return false;
+    uint32_t shared = 0;
+    for (size_t kind = 0; kind < ByteProfile::kKinds; ++kind)
+        shared += std::min(a.counts[kind], b.counts[kind]);
+    return ScoreOfMatches(shared, lengthA, lengthB) < depth;
+}
 
 bool LineScore(std::string_view a, std::string_view b, int32_t& score) {
     score = ScoreOf(a, b, 0, nullptr);

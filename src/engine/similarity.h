@@ -3,6 +3,7 @@
 // Characters are compared as bytes.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <string_view>
@@ -23,6 +24,18 @@ int32_t LineScore(std::string_view a, std::string_view b, const std::atomic<bool
 // to the end and the answer is kBelowDepth (from scorecells.h) instead. Depth 0 always scores.
 int32_t LineScoreFrom(std::string_view a, std::string_view b, int32_t depth,
                       const std::atomic<bool>* cancel);
+
+// How many bytes of each kind a text holds (letters by case, digits in pairs, other bytes in a few
+// groups), counted up to 255: a cheap upper bound on what two texts can match.
+struct ByteProfile {
+    static constexpr size_t kKinds = 63;
+    std::array<uint8_t, kKinds> counts{};
+    bool saturated = false; // some kind holds more than 255 bytes, so the counts bound nothing
+};
+ByteProfile ProfileOf(std::string_view text);
+// True when texts of these lengths with these profiles certainly score below depth.
+bool ProfilesScoreBelow(const ByteProfile& a, const ByteProfile& b, int64_t lengthA,
+                        int64_t lengthB, int32_t depth);
 
 // The number of matched characters of two texts.
 int64_t MatchCount(std::string_view a, std::string_view b,
