@@ -1,6 +1,9 @@
+#include "engine/scorecells.h"
 #include "engine/similarity.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
 
 namespace tandem {
 namespace {
@@ -73,6 +76,51 @@ TEST(LineScore, LinesLongerThanTwentyOneMegabytesScoreWithoutOverflow) {
     const std::string_view right(buffer.data() + 1, kRun + 1);
     EXPECT_EQ(MatchCount(left, right), static_cast<int64_t>(kRun));
     EXPECT_EQ(LineScore(left, right), 99);
+}
+
+// Scoring that may stop below Depth agrees with full scoring wherever the score reaches Depth,
+// and the profiles' bound never turns away a pair that reaches it.
+TEST(LineScoreFrom, StopsOnlyBelowDepth) {
+    std::mt19937 random(20261209);
+    const std::string alphabets[] = {"ab", "abc ", "abcdefgh", "aAbB01 ,;"};
+    auto randomText = [&](const std::string& alphabet) {
+        std::string text(random() % 40, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const std::string& alphabet = alphabets[round % 4];
+        std::string a = randomText(alphabet);
+        // Half the pairs are edits of each other, so that scores near every Depth occur.
+        std::string b = round % 2 ? randomText(alphabet) : a;
+        if (round % 2 == 0 && !b.empty())
+            for (int edit = 0; edit < static_cast<int>(random() % 8); ++edit)
+                b[random() % b.size()] = alphabet[random() % alphabet.size()];
+        const int32_t exact = LineScore(a, b);
+        const ByteProfile profileA = ProfileOf(a);
+        const ByteProfile profileB = ProfileOf(b);
+        for (int32_t depth = 0; depth <= 100; depth += 5) {
+            const int32_t bounded = LineScoreFrom(a, b, depth, nullptr);
+            if (exact >= depth) {
+                ASSERT_EQ(bounded, exact) << '"' << a << "\" / \"" << b << "\" depth " << depth;
+            } else {
+                ASSERT_TRUE(bounded == kBelowDepth || bounded == exact) << a << " / " << b;
+            }
+            if (ProfilesScoreBelow(profileA, profileB, static_cast<int64_t>(a.size()),
+                                   static_cast<int64_t>(b.size()), depth)) {
+                ASSERT_LT(exact, depth) << '"' << a << "\" / \"" << b << "\" depth " << depth;
+            }
+        }
+    }
+}
+
+TEST(ByteProfile, CountsPastTheirLimitBoundNothing) {
+    const std::string longRun(300, 'a');
+    const ByteProfile saturated = ProfileOf(longRun);
+    EXPECT_TRUE(saturated.saturated);
+    EXPECT_FALSE(ProfilesScoreBelow(saturated, ProfileOf("b"), 300, 1, 50));
+    EXPECT_TRUE(ProfilesScoreBelow(ProfileOf("aaaa"), ProfileOf("bbbb"), 4, 4, 50));
 }
 
 } // namespace
