@@ -151,12 +151,7 @@ bool IsValidUtf8(std::string_view bytes) {
     return true;
 }
 
-std::string_view ByteOrderMarkOf(WideEncoding encoding) {
-    const WideForm* form = FormOf(encoding);
-    return form ? form->mark : std::string_view();
-}
-
-std::string_view NameOf(WideEncoding encoding) {
+std::string_view EncodingName(WideEncoding encoding) {
     const WideForm* form = FormOf(encoding);
     return form ? form->name : std::string_view("its own bytes");
 }
@@ -166,7 +161,8 @@ bool DecodeWide(std::string_view file, WideEncoding encoding, std::string& text,
     text.clear();
     const WideForm* form = FormOf(encoding);
     if (!form || !file.starts_with(form->mark)) {
-        problem = "it does not start with the byte-order mark of " + std::string(NameOf(encoding));
+        problem =
+            "it does not start with the byte-order mark of " + std::string(EncodingName(encoding));
         return false;
     }
     const auto* begin = reinterpret_cast<const unsigned char*>(file.data());
@@ -249,8 +245,8 @@ FileText ReadFileText(std::string_view bytes) {
         return result;
     if (marked != WideEncoding::None)
         result.binaryReason = "it starts with the byte-order mark of " +
-                              std::string(NameOf(marked)) + " but is not valid " +
-                              std::string(NameOf(marked)) + ": " + markProblem;
+                              std::string(EncodingName(marked)) + " but is not valid " +
+                              std::string(EncodingName(marked)) + ": " + markProblem;
     else
         result.binaryReason = "it has a zero byte in its first 8 KiB";
     return result;

@@ -19,9 +19,8 @@ enum class WideEncoding { None, Utf16Le, Utf16Be, Utf32Le, Utf32Be };
 
 bool IsValidUtf8(std::string_view bytes);
 
-// The mark, empty for None, and the name the user is told, such as "UTF-16 LE".
-std::string_view ByteOrderMarkOf(WideEncoding encoding);
-std::string_view NameOf(WideEncoding encoding);
+// The name the user is told, such as "UTF-16 LE".
+std::string_view EncodingName(WideEncoding encoding);
 
 // The text of a file that starts with the encoding's mark, in UTF-8 without the mark. False,
 // with what is wrong and where for the user, for a length that is no whole number of units, a

@@ -34,7 +34,7 @@ TEST_F(EncodingsTest, AWideFileIsTheSameAsItsUtf8Twin) {
                                   WideEncoding::Utf32Le, WideEncoding::Utf32Be}) {
         const std::string wide = File("wide.txt", EncodeWide(kText, encoding));
         const ToolOutput view = Run({"--color=never", "-W", "60", wide, utf8});
-        EXPECT_EQ(view.status, kSame) << NameOf(encoding) << "\n" << view.out;
+        EXPECT_EQ(view.status, kSame) << EncodingName(encoding) << "\n" << view.out;
         EXPECT_EQ(view.out.find("Binary"), std::string::npos) << view.out;
         EXPECT_NE(view.out.find("gr\xC3\xBC\xC3\x9F"
                                 "e"),

@@ -7,7 +7,7 @@
 namespace tandem {
 
 void PrintTo(WideEncoding encoding, std::ostream* out) {
-    *out << NameOf(encoding);
+    *out << EncodingName(encoding);
 }
 
 namespace {
@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Encodings, WideEncodingTest,
                          ::testing::Values(WideEncoding::Utf16Le, WideEncoding::Utf16Be,
                                            WideEncoding::Utf32Le, WideEncoding::Utf32Be),
                          [](const auto& info) {
-                             std::string name(NameOf(info.param));
+                             std::string name(EncodingName(info.param));
                              std::erase_if(name, [](char c) { return c == '-' || c == ' '; });
                              return name;
                          });
