@@ -33,6 +33,11 @@ void LoadAndCompare(MainWindow& window, bool askAboutNames = true);
 // its progress window, and what the run leaves in the panes.
 void LoadFile(MainWindow& window, Side side, const QString& path);
 void RunComparison(MainWindow& window);
+// A pair with a binary file is compared by its bytes alone: the notice says whether they are
+// the same, and no rows are aligned, so neither side can be edited.
+bool IsBinarySide(const MainWindow& window, Side side);
+void TellBinaryFile(MainWindow& window, Side side);
+void CompareBinaryPair(MainWindow& window);
 // Bare names agree when equal after folding a..z to upper case.
 bool SameBareName(const QString& left, const QString& right);
 // The part of a path after its last "/", "\" or ":", at most its first 64 characters.

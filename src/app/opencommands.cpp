@@ -65,12 +65,14 @@ void LoadSideFile(MainWindow& window, Side side, const QString& path) {
     held.fillers.Clear();
     if (window.blocks)
         window.blocks->Clear();
-    if (path == held.fileName)
-        return;
-    held.fileName = path;
-    held.caption->setText(path);
-    AddRecent(held.recent, path);
-    ShowInRecent(held.recent, path);
+    if (path != held.fileName) {
+        held.fileName = path;
+        held.caption->setText(path);
+        AddRecent(held.recent, path);
+        ShowInRecent(held.recent, path);
+    }
+    if (IsBinarySide(window, side))
+        TellBinaryFile(window, side);
 }
 
 void MergeStoredList(MainWindow& window, QComboBox* recent, const char* name) {
@@ -208,7 +210,9 @@ void LoadAndCompare(MainWindow& window, bool askAboutNames) {
     const std::string key = PairKey(window.sides[kLeft].fileName, window.sides[kRight].fileName);
     TakePairOptions(window, key);
     WatchPairFiles(window);
-    if (!askAboutNames || ShouldCompare(window))
+    if (IsBinarySide(window, kLeft) || IsBinarySide(window, kRight))
+        CompareBinaryPair(window);
+    else if (!askAboutNames || ShouldCompare(window))
         RunComparison(window);
     if (window.blocks)
         RestoreDifference(window, key);

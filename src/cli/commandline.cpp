@@ -294,7 +294,8 @@ std::string UsageText() {
            "\n"
            "Long options may be shortened to any unique beginning. Lines end at CR LF, CR or LF.\n"
            "A file named - is read from standard input. A file with a zero byte in its first\n"
-           "8 KiB is binary: only whether it differs is said, unless -a is given.\n"
+           "8 KiB is binary: only whether it differs is said, unless -a is given. UTF-16 and\n"
+           "UTF-32 files with a byte-order mark are compared as their text.\n"
            "Exit status: 0 if the files are the same, 1 if they differ, 2 on trouble.\n";
 }
 

@@ -11,6 +11,7 @@
 #include "standardoutput.h"
 #include "terminal.h"
 #include "toolerror.h"
+#include "toolkit/textencoding.h"
 #include "toolkit/textlines.h"
 #include "unified.h"
 
@@ -30,8 +31,6 @@ constexpr int kTrouble = 2;
 
 // Aligned rows are counted in 32-bit integers: both files' lines together must fit.
 constexpr size_t kMostRows = INT32_MAX;
-// A file with a zero byte this near its start is binary, as git and GNU diff judge it.
-constexpr size_t kBinaryProbeBytes = 8192;
 
 struct Inputs {
     InputContents left;
@@ -48,10 +47,6 @@ Inputs ReadInputs(const CommandLine& command) {
     if (!inputs.shared)
         inputs.right = ReadInputFile(command.rightPath);
     return inputs;
-}
-
-bool IsBinary(const std::string& bytes) {
-    return std::memchr(bytes.data(), '\0', std::min(bytes.size(), kBinaryProbeBytes)) != nullptr;
 }
 
 // The files differ when the comparison recorded a block, or when it let a row pair with unequal
@@ -113,15 +108,22 @@ void WriteView(const CommandLine& command, const ComparisonResult& result, const
 }
 
 int CompareFiles(const CommandLine& command) {
-    const Inputs inputs = ReadInputs(command);
-    const std::string& leftBytes = inputs.left.bytes;
-    const std::string& rightBytes = inputs.Right().bytes;
+    Inputs inputs = ReadInputs(command);
+    FileText leftText = ReadFileText(inputs.left.bytes);
+    FileText rightText = inputs.shared ? FileText{} : ReadFileText(inputs.right.bytes);
     if (!command.text && command.style != OutputStyle::Records &&
-        (IsBinary(leftBytes) || IsBinary(rightBytes))) {
-        if (leftBytes == rightBytes)
+        (leftText.binary || rightText.binary)) {
+        if (inputs.left.bytes == inputs.Right().bytes)
             return kSame;
         return ReportDifference(command, command.brief ? "Files " : "Binary files ");
     }
+    // UTF-16 and UTF-32 files are compared, and shown, as their text in UTF-8.
+    if (leftText.encoding != WideEncoding::None)
+        inputs.left.bytes = std::move(leftText.wideText);
+    if (rightText.encoding != WideEncoding::None)
+        inputs.right.bytes = std::move(rightText.wideText);
+    const std::string& leftBytes = inputs.left.bytes;
+    const std::string& rightBytes = inputs.Right().bytes;
     std::vector<std::string_view> left = SplitLines(leftBytes).lines;
     std::vector<std::string_view> right = inputs.shared ? left : SplitLines(rightBytes).lines;
     if (left.size() + right.size() > kMostRows)

@@ -68,48 +68,18 @@ void AppendLatin1AsUtf8(std::string& bytes, std::string_view line) {
 
 } // namespace
 
-bool IsValidUtf8(std::string_view bytes) {
-    const auto* at = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = at + bytes.size();
-    while (at < end) {
-        const unsigned lead = *at;
-        if (lead < 0x80) {
-            ++at;
-            continue;
-        }
-        // Length of the sequence and the range its second byte must lie in, which rules out
-        // overlong forms, surrogates and code points beyond U+10FFFF.
-        int length = 0;
-        unsigned low = 0x80;
-        unsigned high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (end - at < length || at[1] < low || at[1] > high)
-            return false;
-        for (int next = 2; next < length; ++next) {
-            if ((at[next] & 0xC0) != 0x80)
-                return false;
-        }
-        at += length;
-    }
-    return true;
-}
-
-PaneText DecodeFile(std::string_view bytes) {
+PaneText DecodeFile(std::string_view file) {
     PaneText result;
-    result.format.utf8 = IsValidUtf8(bytes);
-    result.format.byteOrderMark = result.format.utf8 && bytes.starts_with(kByteOrderMark);
+    const FileText read = ReadFileText(file);
+    if (read.binary) {
+        result.format.binaryReason = read.binaryReason;
+        return result;
+    }
+    result.format.encoding = read.encoding;
+    std::string_view bytes = read.TextOf(file);
+    const bool wide = read.encoding != WideEncoding::None;
+    result.format.utf8 = wide || IsValidUtf8(bytes);
+    result.format.byteOrderMark = !wide && result.format.utf8 && bytes.starts_with(kByteOrderMark);
     if (result.format.byteOrderMark)
         bytes.remove_prefix(kByteOrderMark.size());
     TextLines split = SplitLines(bytes);
@@ -154,6 +124,8 @@ std::string EncodeFile(std::string_view paneText, const FileFormat& format,
     append(bytes, row, paneText.substr(start));
     if (format.endsWithLineEnd)
         bytes += lineEndOf(row);
+    if (format.encoding != WideEncoding::None)
+        return EncodeWide(bytes, format.encoding);
     return bytes;
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How a pane holds a file: the file's bytes with every line end turned into LF, plus what is
-// needed to write the same file back: each line's own line end, the final line end, UTF-8 or
-// not, and the UTF-8 byte-order mark.
+// How a pane holds a file: the file's bytes with every line end turned into LF (a UTF-16 or
+// UTF-32 file's text in UTF-8), plus what is needed to write the same file back: each line's own
+// line end, the final line end, the encoding and the byte-order mark. A binary file is not held.
 #pragma once
 
+#include "toolkit/textencoding.h"
 #include "toolkit/textlines.h"
 
 #include <algorithm>
@@ -20,6 +21,12 @@ struct FileFormat {
     LineEnd lineEnd = LineEnd::None;
     bool endsWithLineEnd = false; // the last line is followed by a line end
     bool byteOrderMark = false;   // UTF-8 with the mark, which the pane text does not hold
+    // A UTF-16 or UTF-32 file, held as UTF-8 and written back in its encoding with its mark.
+    WideEncoding encoding = WideEncoding::None;
+    // Why the file is binary, empty for text. A binary file's pane is empty: the file is
+    // compared by its bytes alone and never written from the pane.
+    std::string binaryReason{};
+    bool Binary() const { return !binaryReason.empty(); }
     bool operator==(const FileFormat&) const = default;
 };
 
@@ -38,14 +45,14 @@ struct PaneText {
     std::vector<RowFormat> rows; // one per line of the file
 };
 
-bool IsValidUtf8(std::string_view bytes);
-
-// Cuts a file at CR LF, lone CR and lone LF; no other byte changes.
+// Cuts a file at CR LF, lone CR and lone LF; no other byte changes, except that a UTF-16 or
+// UTF-32 file is decoded to UTF-8 first. A binary file gives no text and its reason.
 PaneText DecodeFile(std::string_view bytes);
 
 // The file bytes for a pane text: each line followed by its row's line end (the file's most
 // common one for rows beyond the list or without one), the last line by one only when the file
-// had one. asUtf8 writes a Latin-1 file as UTF-8; rows already holding UTF-8 keep their bytes.
+// had one, all in the file's encoding. asUtf8 writes a Latin-1 file as UTF-8; rows already
+// holding UTF-8 keep their bytes.
 std::string EncodeFile(std::string_view paneText, const FileFormat& format,
                        const std::vector<RowFormat>& rows = {}, bool asUtf8 = false);
 

@@ -91,6 +91,12 @@ bool TextPane::LoadFile(const QString& path, QString* error) {
 }
 
 bool TextPane::WriteFile(const QString& path, QString* error, bool asUtf8) {
+    // The pane holds none of a binary file's bytes: writing it would empty the file.
+    if (format_.Binary()) {
+        if (error)
+            *error = QStringLiteral("it is binary, so the window does not hold its bytes");
+        return false;
+    }
     const std::string bytes = FileBytes(asUtf8);
     if (!WriteFileBytes(path, bytes, error))
         return false;

@@ -37,7 +37,8 @@ public:
 
     // Files. Both return false and set error (for the user) on failure; a failed load leaves
     // the pane as it was, a failed write the file. Only regular files up to FileSizeLimit()
-    // are read. asUtf8 writes a Latin-1 file as UTF-8.
+    // are read. asUtf8 writes a Latin-1 file as UTF-8. A binary file loads as an empty pane
+    // and is never written.
     bool LoadFile(const QString& path, QString* error = nullptr);
     bool WriteFile(const QString& path, QString* error = nullptr, bool asUtf8 = false);
     void SetFileText(const PaneText& text);

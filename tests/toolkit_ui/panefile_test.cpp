@@ -41,10 +41,16 @@ INSTANTIATE_TEST_SUITE_P(
                  "gr\xC3\xBC\xC3\x9F\n\xE2\x82\xAC",
                  {true, LineEnd::Lf, true}},
         FileCase{"Latin1", "gr\xFC\xDF\r\nx", "gr\xFC\xDF\nx", {false, LineEnd::CrLf, false}},
-        FileCase{"NulBytes",
-                 std::string("a\0b\nc", 5),
-                 std::string("a\0b\nc", 5),
-                 {true, LineEnd::Lf, false}}),
+        FileCase{"Utf16LittleEndian",
+                 std::string("\xFF\xFE"
+                             "a\0\r\0\n\0\xFC\0\r\0\n\0",
+                             14),
+                 "a\n\xC3\xBC",
+                 {true, LineEnd::CrLf, true, false, WideEncoding::Utf16Le}},
+        FileCase{"Utf32BigEndianWithoutFinalLineEnd",
+                 std::string("\0\0\xFE\xFF\0\0\0a\0\0\0\n\0\0\x20\xAC", 16),
+                 "a\n\xE2\x82\xAC",
+                 {true, LineEnd::Lf, false, false, WideEncoding::Utf32Be}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaneFile, MixedLineEndsAreWrittenBackLineByLineAndNewLinesTakeTheMostCommon) {
@@ -79,17 +85,26 @@ TEST(PaneFile, TextWithoutLineEndsGetsTheSystemsLineEndWhenLinesAreAdded) {
     EXPECT_EQ(EncodeFile("single\nadded", decoded.format), "single\nadded");
 }
 
-TEST(PaneFile, Utf8CheckRejectsBrokenSequences) {
-    EXPECT_TRUE(IsValidUtf8("plain"));
-    EXPECT_TRUE(IsValidUtf8("\xE2\x82\xAC"));
-    EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80 \xED\x9F\xBF \xF4\x8F\xBF\xBF"));
-    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));         // cut short
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));         // overlong
-    EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));     // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")); // beyond U+10FFFF
-    EXPECT_FALSE(IsValidUtf8("\xE2\x28\xA1"));     // bad continuation
-    EXPECT_FALSE(IsValidUtf8("\xFF"));
+TEST(PaneFile, AWideFileKeepsEachLinesOwnLineEndAndNewLinesAreWrittenInItsEncoding) {
+    const std::string file("\xFE\xFF\0a\0\r\0\n\0b\0\n\0c\0\r\0\n", 18);
+    const PaneText decoded = DecodeFile(file);
+    EXPECT_EQ(decoded.text, "a\nb\nc");
+    EXPECT_EQ(EncodeFile(decoded.text, decoded.format, decoded.rows), file);
+    // A Latin-1 line copied in arrives as UTF-8; the file stays UTF-16 BE.
+    EXPECT_EQ(EncodeFile("a\ncaf\xC3\xA9\nc\nnew", decoded.format, decoded.rows),
+              std::string("\xFE\xFF\0a\0\r\0\n\0c\0a\0f\0\xE9\0\n\0c\0\r\0\n"
+                          "\0n\0e\0w\0\r\0\n",
+                          34));
+}
+
+TEST(PaneFile, ABinaryFileGivesNoTextAndSaysWhy) {
+    const PaneText decoded = DecodeFile(std::string("\x7F"
+                                                    "ELF\2\1\1\0\0\0",
+                                                    10));
+    EXPECT_TRUE(decoded.format.Binary());
+    EXPECT_EQ(decoded.format.binaryReason, "it has a zero byte in its first 8 KiB");
+    EXPECT_EQ(decoded.text, "");
+    EXPECT_TRUE(decoded.rows.empty());
 }
 
 } // namespace

@@ -66,7 +66,15 @@ TEST_F(TextPaneTest, LoadThenWriteGivesBackEveryFileByteForByte) {
         "caf\xC3\xA9 \xE2\x82\xAC\r\nzweite Zeile\r\n",
         "Latin-1 \xE9\xFC\rsecond\rthird",
         "lf only\n\nlast without end",
-        std::string("nul\0byte\n", 9),
+        // UTF-16 LE, UTF-16 BE, UTF-32 LE and UTF-32 BE with their marks.
+        std::string("\xFF\xFE"
+                    "a\0\xAC\x20\r\0\n\0\x3D\xD8\x00\xDE\r\0",
+                    16),
+        std::string("\xFE\xFF\0a\0\n\0\r\0b", 10),
+        std::string("\xFF\xFE\0\0"
+                    "a\0\0\0\n\0\0\0\xE9\0\0\0",
+                    16),
+        std::string("\0\0\xFE\xFF\0\x01\xF6\x00\0\0\0\r\0\0\0\n", 16),
     };
     for (const std::string& bytes : files) {
         const QString path = WriteBytes("round", bytes);
@@ -75,6 +83,26 @@ TEST_F(TextPaneTest, LoadThenWriteGivesBackEveryFileByteForByte) {
         ASSERT_TRUE(pane.WriteFile(path, &error)) << error.toStdString();
         EXPECT_EQ(ReadBytes(path), bytes);
     }
+}
+
+TEST_F(TextPaneTest, AWideFileIsShownAsItsText) {
+    ASSERT_TRUE(pane.LoadFile(
+        WriteBytes("utf16", std::string("\xFE\xFF\0a\x20\xAC\0\r\0\n\xD8\x3D\xDE\x00", 14))));
+    EXPECT_EQ(pane.LineText(0), "a\xE2\x82\xAC");
+    EXPECT_EQ(pane.LineText(1), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(pane.Format().encoding, WideEncoding::Utf16Be);
+}
+
+TEST_F(TextPaneTest, ABinaryFileLoadsEmptyAndIsNeverWritten) {
+    const std::string binary("nul\0byte\n", 9);
+    const QString path = WriteBytes("binary", binary);
+    ASSERT_TRUE(pane.LoadFile(path));
+    EXPECT_TRUE(pane.Format().Binary());
+    EXPECT_EQ(pane.TextLength(), 0);
+    QString error;
+    EXPECT_FALSE(pane.WriteFile(path, &error));
+    EXPECT_TRUE(error.contains("binary")) << error.toStdString();
+    EXPECT_EQ(ReadBytes(path), binary);
 }
 
 TEST_F(TextPaneTest, WritingKeepsTheFilesPermissions) {
