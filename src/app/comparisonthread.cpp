@@ -33,7 +33,7 @@ void RunJob(ComparisonJob& job) {
 
 } // namespace
 
-std::vector<std::string_view> SplitLines(std::string_view text, bool emptyIsOneLine) {
+std::vector<std::string_view> PaneTextLines(std::string_view text, bool emptyIsOneLine) {
     std::vector<std::string_view> lines;
     if (text.empty() && !emptyIsOneLine)
         return lines;

@@ -33,7 +33,7 @@ struct ComparisonJob {
 
 // The lines of a text whose lines are separated by LF. An empty text holds no line at all unless
 // it is one line end (`emptyIsOneLine`).
-std::vector<std::string_view> SplitLines(std::string_view text, bool emptyIsOneLine);
+std::vector<std::string_view> PaneTextLines(std::string_view text, bool emptyIsOneLine);
 
 // Runs the job on its own thread and waits for it with the window's events flowing. True once
 // the run has finished; false as soon as `progress` is gone (the main window is closing) or the

@@ -100,7 +100,7 @@ void RunComparison(MainWindow& window) {
         const TextPane& pane = *window.sides[side].pane;
         job->texts[side] = CopyOfPaneText(pane);
         // An empty pane holds no line at all, unless its file was a single line end.
-        job->lines[side] = SplitLines(job->texts[side], pane.Format().endsWithLineEnd);
+        job->lines[side] = PaneTextLines(job->texts[side], pane.Format().endsWithLineEnd);
     }
     job->options = OptionsOf(window);
     if (!job->lines[kLeft].empty() && !job->lines[kRight].empty())
