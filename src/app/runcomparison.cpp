@@ -13,6 +13,7 @@
 #include "toolkit/textpane.h"
 #include "windows/progresswindow.h"
 
+#include <QPointer>
 #include <QToolBar>
 
 namespace tandem {
@@ -105,9 +106,13 @@ void RunComparison(MainWindow& window) {
     job->options = OptionsOf(window);
     if (!job->lines[kLeft].empty() && !job->lines[kRight].empty())
         progress->ShowInFront();
+    const QPointer<ProgressWindow> watched(progress);
     // The window is going away: it no longer wants the result, nor anything else from the run.
+    // The run sees its progress window gone and stops by itself; when the event loop was told to
+    // quit, the progress window still stands and is taken down here, which the window outlives.
     if (!RunAndWait(job, progress)) {
-        window.progressWindow.reset();
+        if (watched)
+            window.progressWindow.reset();
         return;
     }
 
