@@ -25,8 +25,9 @@ constexpr unsigned long kHandCursor = 8;
 
 // The record the popup menu was last offered for, if it still names one.
 bool PopupRecord(const MainWindow& window, BlockRecord& block) {
-    if (!window.blocks || !window.sides[kLeft].marks || !window.sides[kRight].marks ||
-        !window.popupPane || window.popupBlock < 0 || window.popupBlock >= window.blocks->Count())
+    if (window.busy || !window.blocks || !window.sides[kLeft].marks ||
+        !window.sides[kRight].marks || !window.popupPane || window.popupBlock < 0 ||
+        window.popupBlock >= window.blocks->Count())
         return false;
     block = BlockRecord::Read(window.blocks->Item(window.popupBlock));
     return true;

@@ -26,7 +26,7 @@ void RememberBlockEdit(MainWindow& window) {
 }
 
 void UndoBlockEdit(MainWindow& window) {
-    if (window.undoSteps.empty() || !window.blocks)
+    if (window.busy || window.undoSteps.empty() || !window.blocks)
         return;
     BlockEditStep step = std::move(window.undoSteps.back());
     window.undoSteps.pop_back();

@@ -185,6 +185,10 @@ void DropFiles(MainWindow& window, Side side, const QStringList& paths) {
 }
 
 void Recompare(MainWindow& window) {
+    // A run is going (a file notice or the Setup dialog can still ask for another): the panes
+    // must stay as the run found them, so the request is dropped.
+    if (window.busy)
+        return;
     for (Side side : kEachSide)
         window.sides[side].pane->setEnabled(false);
     SaveState(window);

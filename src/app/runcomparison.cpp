@@ -1,42 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison run in the window: the panes' texts go to the engine while the progress window
-// shows how far it has come, and the aligned rows come back into the panes. The run happens on
-// the window's thread; pending events are let through only when the bar's percentage changes,
-// which is when Escape reaches the progress window and a close request reaches the window.
+// shows how far it has come, and the aligned rows come back into the panes. The run happens on a
+// thread of its own while the window goes on handling its events: the panes stay as they are
+// meanwhile (the toolbar and the commands that change them wait for the run), Escape stops the
+// run at its next row, and closing the window leaves the run behind without waiting for it.
 #include "app/commands.h"
+#include "app/comparisonthread.h"
 #include "app/mainwindow.h"
 #include "app/programrefs.h"
 #include "engine/comparison.h"
 #include "toolkit/colours.h"
 #include "toolkit/textpane.h"
-#include "windows/progressfeed.h"
 #include "windows/progresswindow.h"
 
+#include <QPointer>
 #include <QToolBar>
 
 namespace tandem {
 
 namespace {
 
-// One side's lines as views straight into the pane's own text, so the run holds no copy of the
-// files. The pane's text stays put while the run goes on: nothing edits it meanwhile (the
-// toolbar is disabled, the recent-file boxes wait for the run, and no colour is applied).
-std::vector<std::string_view> PaneLines(const TextPane& pane) {
+// A copy of the pane's text for the run, which reads it on its own thread; the pane goes on
+// painting, and may even be freed, meanwhile.
+std::string CopyOfPaneText(const TextPane& pane) {
     const auto address = pane.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER);
-    const std::string_view text(reinterpret_cast<const char*>(address),
-                                static_cast<size_t>(pane.TextLength()));
-    std::vector<std::string_view> lines;
-    // An empty pane holds no line at all, unless its file was a single line end.
-    if (text.empty() && !pane.Format().endsWithLineEnd)
-        return lines;
-    size_t start = 0;
-    for (size_t end = text.find('\n'); end != std::string_view::npos;
-         end = text.find('\n', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    lines.push_back(text.substr(start));
-    return lines;
+    return std::string(reinterpret_cast<const char*>(address),
+                       static_cast<size_t>(pane.TextLength()));
 }
 
 CompareOptions OptionsOf(const MainWindow& window) {
@@ -103,26 +92,42 @@ void RunComparison(MainWindow& window) {
     for (PaneSide& side : window.sides)
         side.marks->Clear();
     window.blocks->Clear();
-    std::vector<std::string_view> left = PaneLines(*window.sides[kLeft].pane);
-    std::vector<std::string_view> right = PaneLines(*window.sides[kRight].pane);
-    const bool bothHaveLines = !left.empty() && !right.empty();
 
     window.progressWindow = std::make_unique<ProgressWindow>();
     ProgressWindow* progress = window.progressWindow.get();
     Program().progress = progress;
-    if (bothHaveLines)
+    auto job = std::make_shared<ComparisonJob>(progress);
+    for (Side side : kEachSide) {
+        const TextPane& pane = *window.sides[side].pane;
+        job->texts[side] = CopyOfPaneText(pane);
+        // An empty pane holds no line at all, unless its file was a single line end.
+        job->lines[side] = PaneTextLines(job->texts[side], pane.Format().endsWithLineEnd);
+    }
+    job->options = OptionsOf(window);
+    if (!job->lines[kLeft].empty() && !job->lines[kRight].empty())
         progress->ShowInFront();
-    ProgressFeed feed(progress);
-    ComparisonResult result = Compare(std::move(left), std::move(right), OptionsOf(window), &feed);
+    const QPointer<ProgressWindow> watched(progress);
     // The window is going away: it no longer wants the result, nor anything else from the run.
-    if (result.ending == RunEnding::Abandoned)
+    // The run sees its progress window gone and stops by itself; when the event loop was told to
+    // quit, the progress window still stands and is taken down here, which the window outlives.
+    if (!RunAndWait(job, progress)) {
+        if (watched)
+            window.progressWindow.reset();
         return;
+    }
 
-    Publish(window, result);
+    if (job->failure.empty())
+        Publish(window, job->result);
     window.busy = false;
     progress->Finish();
     window.progressWindow.reset();
     window.toolbar->setEnabled(true);
+    if (!job->failure.empty()) {
+        TellUser(QStringLiteral("The files %1 and %2 could not be compared: %3.")
+                     .arg(window.sides[kLeft].fileName, window.sides[kRight].fileName,
+                          QString::fromStdString(job->failure)));
+        return;
+    }
     window.alignedText = true;
 }
 

@@ -110,7 +110,8 @@ void SaveState(MainWindow& window) {
 }
 
 void SaveEditedSides(MainWindow& window) {
-    if (!window.alignedText || (!window.sides[kLeft].modified && !window.sides[kRight].modified))
+    if (window.busy || !window.alignedText ||
+        (!window.sides[kLeft].modified && !window.sides[kRight].modified))
         return;
     SavePairRecord(window);
     for (Side side : kEachSide) {

@@ -60,8 +60,10 @@ void ProgressWindow::ShowInFront() {
 }
 
 void ProgressWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        cancelled_ = true;
+    if (event->key() != Qt::Key_Escape)
+        return;
+    cancelled_ = true;
+    emit CancelRequested();
 }
 
 void ProgressWindow::Finish() {

@@ -26,6 +26,10 @@ public:
     static constexpr int kClientWidth = 485;
     static constexpr int kClientHeight = 40;
 
+signals:
+    // The user pressed Escape: the comparison should stop at its next row.
+    void CancelRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
