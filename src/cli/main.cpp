@@ -19,6 +19,9 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace tandem {
 
@@ -160,7 +163,23 @@ void ReportTrouble(const char* message) {
 
 } // namespace tandem
 
+namespace {
+
+// A fresh page costs a fault, which on some machines takes longer than the work done in it.
+// Blocks up to this size come from the heap, whose freed memory the next tables reuse, rather
+// than from mappings of their own that go back to the system when freed.
+void ReuseFreedMemory() {
+#if defined(__GLIBC__)
+    constexpr int kLargestHeapBlock = 32 << 20; // the most the allocator accepts
+    mallopt(M_MMAP_THRESHOLD, kLargestHeapBlock);
+    mallopt(M_TRIM_THRESHOLD, kLargestHeapBlock);
+#endif
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    ReuseFreedMemory();
     try {
         return tandem::Run(argc, argv);
     } catch (const tandem::ToolError& error) {

@@ -11,8 +11,6 @@ namespace {
 // The first search window spans this many rows from the current row; a second pass widens it to
 // the full lookup when the first decides nothing.
 constexpr int64_t kFirstWindowRows = 40;
-// The score of two lines whose keys are equal; scores are whole percentages up to it.
-constexpr int32_t kFullScore = 100;
 // Scales a candidate's cost (its distance and imperfection times the lines passed) before the
 // score margin above Depth divides it, so that the division keeps its precision.
 constexpr int32_t kCostScale = 51;
@@ -27,6 +25,8 @@ constexpr int32_t kFirstRunLength = 2;
 constexpr int64_t kLeastReach = 2;
 // A candidate's run is followed only while its cost stays below this many times the threshold.
 constexpr int64_t kCostCeilingFactor = 2;
+// How many probes ahead the cached scores are fetched, so that the memory has arrived by then.
+constexpr int64_t kPrefetchDistance = 8;
 
 bool ContainsKey(std::string_view outer, std::string_view inner) {
     return !outer.empty() && !inner.empty() && outer.find(inner) != std::string_view::npos;
@@ -74,6 +74,7 @@ void SyncSearch::Find(int64_t& a, int64_t& b) {
 bool SyncSearch::Pass() {
     int emptiesL = 0;
     int emptiesR = 0;
+    const int64_t lastProbe = std::max(limR_, limL_) + 1;
     for (int64_t c = k0_; c < limR_ || c < limL_; ++c) {
         pA_ = c;
         pB_ = c;
@@ -93,25 +94,52 @@ bool SyncSearch::Pass() {
         // compared with as the probes go on.
         const int32_t rowCostL = SyncCost(c, kFullScore, emptiesL, c);
         const int32_t rowCostR = SyncCost(c, kFullScore, emptiesR, c);
+        int32_t thresholdSeen = threshold_;
+        int64_t costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
+        int64_t costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
 
         while (pA_ < limR_ || pB_ < limL_) {
-            if (!doneL_ && !emptyL && pA_ < limR_)
+            run_.PrefetchPair(left_, c, pA_ + kPrefetchDistance);
+            run_.PrefetchPair(right_, c, pB_ + kPrefetchDistance);
+            if (!doneL_ && !emptyL && pA_ < limR_ && MayConfirm(keyL, c, left_, right_, pA_))
                 ProbeLeft(c, keyL, emptiesL, emptiesR);
             ++pA_;
-            if (!doneR_ && !emptyR && pB_ < limL_)
+            if (!doneR_ && !emptyR && pB_ < limL_ && MayConfirm(keyR, c, right_, left_, pB_))
                 ProbeRight(c, keyR, emptiesL, emptiesR);
             ++pB_;
             if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_))
                 return true;
-            if (!doneL_ && SyncCost(pA_, kFullScore, emptiesL, c) >= threshold_)
+            if (threshold_ != thresholdSeen) {
+                thresholdSeen = threshold_;
+                costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
+                costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
+            }
+            if (!doneL_ && IsCostly(pA_, costlyL, emptiesL, c))
                 doneL_ = true;
-            if (!doneR_ && SyncCost(pB_, kFullScore, emptiesR, c) >= threshold_)
+            if (!doneR_ && IsCostly(pB_, costlyR, emptiesR, c))
                 doneR_ = true;
             if (doneL_ && doneR_)
                 break;
         }
     }
     return false;
+}
+
+int64_t SyncSearch::FirstCostlyProbe(int empties, int64_t c, int64_t lastProbe) const {
+    const int64_t passed = c - k0_ - empties + 1;
+    const int64_t widest = lastProbe - k0_;
+    if (passed < 0 || widest < 0 ||
+        widest * passed * kCostScale > std::numeric_limits<int32_t>::max())
+        return kCheckEachProbe;
+    if (threshold_ <= 0)
+        return k0_;
+    if (passed == 0)
+        return std::numeric_limits<int64_t>::max();
+    // Without wrapping, distance * passed * scale / divisor >= T exactly when the product before
+    // the division reaches T * divisor.
+    const int64_t divisor = kFullScore - run_.Depth() + 1;
+    const int64_t perDistance = passed * kCostScale;
+    return k0_ + (int64_t{threshold_} * divisor + perDistance - 1) / perDistance;
 }
 
 // Most probes meet a pair below Depth whose key cannot be the start of a split line: that answer
@@ -122,9 +150,7 @@ bool SyncSearch::Confirms(std::string_view key, int64_t c, LineList& x, LineList
     if (target.empty()) // an empty line confirms nothing
         return false;
     const int32_t first = run_.PairScore(x, c, p);
-    const bool mayBeSplit = key.size() >= target.size() && key[0] == target[0] &&
-                            std::memcmp(key.data(), target.data(), target.size()) == 0;
-    if (first < run_.Depth() && !mayBeSplit)
+    if (first < run_.Depth() && !MayStartSplitLine(key, target))
         return false;
     match = run_.ConfirmScored(key, static_cast<int>(c), x, y, static_cast<int>(p), target, first);
     return match.accepted;

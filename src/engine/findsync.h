@@ -7,6 +7,8 @@
 
 #include "alignmentrun.h"
 
+#include <cstring>
+
 namespace tandem {
 
 class SyncSearch {
@@ -19,6 +21,8 @@ public:
     void Find(int64_t& a, int64_t& b);
 
 private:
+    // The score of two lines whose keys are equal; scores are whole percentages up to it.
+    static constexpr int32_t kFullScore = 100;
     struct Candidate {
         int64_t row = 0;
         int64_t leftPos = 0;
@@ -32,9 +36,31 @@ private:
     // Whether line c of x (with the given key) is confirmed at line p of y.
     bool Confirms(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
                   Match& match);
+    // False when line c of x is certain not to be confirmed at line p of y: most probes meet an
+    // empty line or a pair below Depth that cannot start a split line, known from the cache.
+    bool MayConfirm(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p) {
+        const std::string_view target = y.Key(static_cast<int>(p));
+        if (target.empty())
+            return false;
+        return run_.PairScore(x, c, p) >= run_.Depth() || MayStartSplitLine(key, target);
+    }
+    static bool MayStartSplitLine(std::string_view key, std::string_view target) {
+        return key.size() >= target.size() && key[0] == target[0] &&
+               std::memcmp(key.data(), target.data(), target.size()) == 0;
+    }
     bool ProbeLeft(int64_t c, std::string_view key, int emptiesL, int emptiesR);
     bool ProbeRight(int64_t c, std::string_view key, int emptiesL, int emptiesR);
     int32_t SyncCost(int64_t p, int32_t score, int empties, int64_t c) const;
+    // The first probe position from which even a perfect match at row c costs at least the
+    // threshold, worked out once instead of at every probe; kCheckEachProbe when the cost could
+    // wrap within the probe range, which then asks SyncCost at each probe.
+    static constexpr int64_t kCheckEachProbe = -1;
+    int64_t FirstCostlyProbe(int empties, int64_t c, int64_t lastProbe) const;
+    bool IsCostly(int64_t p, int64_t firstCostly, int empties, int64_t c) const {
+        if (firstCostly == kCheckEachProbe)
+            return SyncCost(p, kFullScore, empties, c) >= threshold_;
+        return p >= firstCostly;
+    }
     void VerifyRun(int32_t& cost, LineList& x, LineList& y, int emptiesOther, int emptiesOwn,
                    int64_t q, int64_t c);
     void Resync(LineList& x, int64_t& xRow, int32_t& r, int64_t& yRow);

@@ -16,6 +16,7 @@ constexpr int64_t kFlatSideLimit = 4096;
 
 FlatScoreCells::FlatScoreCells(int64_t side)
     : side_(side), tilesPerSide_((side + kTileSide - 1) / kTileSide),
+      tileWritten_(static_cast<size_t>(tilesPerSide_ * tilesPerSide_)),
       rowGeneration_(static_cast<size_t>(side)), colGeneration_(static_cast<size_t>(side)) {
     // calloc leaves untouched pages unmapped, so memory follows the cells written.
     size_t cellCount = static_cast<size_t>(tilesPerSide_ * tilesPerSide_) * kTileCells;
@@ -36,8 +37,11 @@ void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
         stored = kAside;
         aside_[row * side_ + col] = score;
     }
-    cells_[Index(row, col)] = stored | uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
-                              uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
+    const size_t tile = Tile(row, col);
+    tileWritten_[tile] = 1;
+    cells_[CellIndex(tile, row, col)] = stored |
+                                        uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
+                                        uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
 }
 
 void FlatScoreCells::ClearRow(int64_t row) {
@@ -45,7 +49,8 @@ void FlatScoreCells::ClearRow(int64_t row) {
     generation = (generation + 1) & kGenerationMask;
     if (generation == 0)
         for (int64_t col = 0; col < side_; ++col)
-            cells_[Index(row, col)] = kEmpty;
+            if (tileWritten_[Tile(row, col)])
+                cells_[Index(row, col)] = kEmpty;
 }
 
 void FlatScoreCells::ClearColumn(int64_t col) {
@@ -53,7 +58,8 @@ void FlatScoreCells::ClearColumn(int64_t col) {
     generation = (generation + 1) & kGenerationMask;
     if (generation == 0)
         for (int64_t row = 0; row < side_; ++row)
-            cells_[Index(row, col)] = kEmpty;
+            if (tileWritten_[Tile(row, col)])
+                cells_[Index(row, col)] = kEmpty;
 }
 
 void FlatScoreCells::ClearAll() {

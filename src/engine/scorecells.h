@@ -29,7 +29,11 @@ public:
 
     // The stored score, kBelowDepth or kNoScore.
     int32_t Read(int64_t row, int64_t col) const {
-        uint32_t cell = cells_[Index(row, col)];
+        const size_t tile = Tile(row, col);
+        // A tile never written reads as empty without its page being mapped in for the read.
+        if (!tileWritten_[tile])
+            return kNoScore;
+        uint32_t cell = cells_[CellIndex(tile, row, col)];
         uint32_t stored = cell & 0xFF;
         if (stored == kEmpty ||
             ((cell >> 8) & kGenerationMask) != rowGeneration_[static_cast<size_t>(row)] ||
@@ -40,6 +44,8 @@ public:
         return static_cast<int32_t>(stored) - 1;
     }
     void Write(int64_t row, int64_t col, int32_t score);
+    // Asks the processor to fetch the cell, which a later Read is about to look at.
+    void Prefetch(int64_t row, int64_t col) const { __builtin_prefetch(&cells_[Index(row, col)]); }
     void ClearRow(int64_t row);
     void ClearColumn(int64_t col);
     void ClearAll();
@@ -60,15 +66,19 @@ private:
     static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
     static constexpr int64_t kTileCells = kTileSide * kTileSide;
 
-    size_t Index(int64_t row, int64_t col) const {
-        int64_t tile = (row >> kTileShift) * tilesPerSide_ + (col >> kTileShift);
-        return static_cast<size_t>(tile * kTileCells + (row & (kTileSide - 1)) * kTileSide +
-                                   (col & (kTileSide - 1)));
+    size_t Tile(int64_t row, int64_t col) const {
+        return static_cast<size_t>((row >> kTileShift) * tilesPerSide_ + (col >> kTileShift));
     }
+    static size_t CellIndex(size_t tile, int64_t row, int64_t col) {
+        return tile * kTileCells +
+               static_cast<size_t>((row & (kTileSide - 1)) * kTileSide + (col & (kTileSide - 1)));
+    }
+    size_t Index(int64_t row, int64_t col) const { return CellIndex(Tile(row, col), row, col); }
 
     int64_t side_;
     int64_t tilesPerSide_;
     uint32_t* cells_ = nullptr;
+    std::vector<uint8_t> tileWritten_;
     std::vector<uint16_t> rowGeneration_;
     std::vector<uint16_t> colGeneration_;
     std::unordered_map<int64_t, int32_t> aside_;
@@ -122,6 +132,10 @@ public:
     }
     void Write(int64_t row, int64_t col, int32_t score) {
         flat_ ? flat_->Write(row, col, score) : sparse_->Write(row, col, score);
+    }
+    void Prefetch(int64_t row, int64_t col) const {
+        if (flat_)
+            flat_->Prefetch(row, col);
     }
     void ClearRow(int64_t row) { flat_ ? flat_->ClearRow(row) : sparse_->ClearRow(row); }
     void ClearColumn(int64_t col) { flat_ ? flat_->ClearColumn(col) : sparse_->ClearColumn(col); }

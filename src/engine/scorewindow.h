@@ -26,6 +26,11 @@ public:
             return kNoScore;
         return cells_.Read(Physical(rows_, row), Physical(cols_, col));
     }
+    // Readies the cell of a pair that a Get is about to ask for.
+    void Prefetch(int64_t row, int64_t col) const {
+        if (Covers(rows_, row) && Covers(cols_, col))
+            cells_.Prefetch(Physical(rows_, row), Physical(cols_, col));
+    }
     void Put(int64_t row, int64_t col, int32_t score);
     // A line was inserted at index `at` of the left list (rows) or the right list (columns).
     // False when `at` is outside the window, which then stays as it is.
