@@ -62,6 +62,10 @@ TextPane::TextPane(QWidget* parent) : QsciScintilla(parent) {
     KeepStandardSize();
 }
 
+TextPane::~TextPane() {
+    RecallLoan();
+}
+
 void TextPane::KeepStandardSize() {
     // Row N of one pane faces row N of the other only while both draw their rows equally high,
     // so the text keeps its standard size: the zoom keys do nothing and any zoom is undone.
@@ -84,8 +88,10 @@ bool TextPane::LoadFile(const QString& path, QString* error) {
             *error = file.reason;
         return false;
     }
-    const QByteArray bytes = std::move(file.bytes);
-    SetFileText(DecodeFile(std::string_view(bytes.constData(), size_t(bytes.size()))));
+    PaneText text = DecodeFile(std::string_view(file.bytes.constData(), size_t(file.bytes.size())));
+    // The bytes as read go before the pane takes its own copy of the text.
+    file.bytes = QByteArray();
+    SetFileText(std::move(text));
     stamp_ = file.stamp;
     return true;
 }
@@ -105,9 +111,9 @@ bool TextPane::WriteFile(const QString& path, QString* error, bool asUtf8) {
     return true;
 }
 
-void TextPane::SetFileText(const PaneText& text) {
-    format_ = text.format;
-    rows_ = text.rows;
+void TextPane::SetFileText(PaneText text) {
+    format_ = std::move(text.format);
+    rows_ = std::move(text.rows);
     stamp_ = {};
     setUtf8(format_.utf8);
     SetWholeText(text.text);
@@ -191,6 +197,23 @@ int TextPane::TextLength() const {
     return int(SendScintilla(SCI_GETLENGTH));
 }
 
+std::shared_ptr<TextLoan> TextPane::LendText(std::atomic<bool>& stopRequest) {
+    RecallLoan();
+    // The control's buffer, closed up into one piece; it stays where it is until the text changes.
+    const auto address = SendScintilla(SCI_GETCHARACTERPOINTER);
+    loan_ = std::make_shared<TextLoan>(
+        std::string_view(reinterpret_cast<const char*>(address), size_t(TextLength())),
+        stopRequest);
+    return loan_;
+}
+
+void TextPane::RecallLoan() {
+    if (!loan_)
+        return;
+    loan_->Recall();
+    loan_.reset();
+}
+
 int TextPane::LineCount() const {
     return int(SendScintilla(SCI_GETLINECOUNT));
 }
@@ -258,10 +281,13 @@ CharFormat TextPane::SelectionFormat() const {
     return format;
 }
 
-void TextPane::ApplyFormat(const CharFormat& change) {
-    const int from = SelectionStart();
-    const int to = SelectionEnd();
-    if (from >= to)
+void TextPane::FormatRange(int from, int to, const CharFormat& change) {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, 0, length);
+    if (from > to)
+        std::swap(from, to);
+    if (from == to)
         return;
     if (!styled_) {
         RestyleRun(from, to, kDefaultStyle, change);
@@ -350,6 +376,8 @@ void TextPane::SetBackgroundColour(const QColor& colour) {
 }
 
 template <typename Edit> void TextPane::EditText(Edit edit) {
+    RecallLoan();
+    ++textChanges_;
     // Scintilla ignores every text change while it is read-only.
     SendScintilla(SCI_SETREADONLY, 0UL);
     edit();
