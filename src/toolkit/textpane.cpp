@@ -261,9 +261,11 @@ int TextPane::LineHeight() const {
 
 void TextPane::SetSelection(int start, int end) {
     const int length = TextLength();
-    // Anchor and current position set apart never scroll the caret into view.
+    // Neither call scrolls the caret into view. The caret goes first: with the anchor first, the
+    // text between it and the old caret would be selected for a moment, and on X11 handed to
+    // the system's selection.
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(std::clamp(end, 0, length)));
     SendScintilla(SCI_SETANCHOR, static_cast<unsigned long>(std::clamp(start, 0, length)));
-    SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(std::clamp(end, 0, length)));
 }
 
 int TextPane::SelectionStart() const {
