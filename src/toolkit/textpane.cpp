@@ -116,7 +116,8 @@ void TextPane::SetFileText(PaneText text) {
     rows_ = std::move(text.rows);
     stamp_ = {};
     setUtf8(format_.utf8);
-    SetWholeText(text.text);
+    // A file's text as read is shown in the standard look: no style bytes until it is coloured.
+    ShowText(text.text, false);
 }
 
 void TextPane::MarkRowUtf8(int row) {
@@ -142,10 +143,11 @@ std::string TextPane::WholeText() const {
 }
 
 void TextPane::SetWholeText(std::string_view text) {
-    EditText([&] {
-        SendScintilla(SCI_CLEARALL);
-        SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(text.size()), text.data());
-    });
+    ShowText(text, true);
+}
+
+void TextPane::ShowText(std::string_view text, bool withStyles) {
+    EditText([&] { PutText(text, withStyles); });
     SendScintilla(SCI_CLEARDOCUMENTSTYLE);
     styled_ = false;
     FitScrollWidth(text);
@@ -168,7 +170,7 @@ std::string TextPane::StyledText() const {
 
 void TextPane::SetStyledText(const std::string& cells) {
     EditText([&] {
-        SendScintilla(SCI_CLEARALL);
+        PutText({}, true);
         SendScintilla(SCI_ADDSTYLEDTEXT, static_cast<uintptr_t>(cells.size()), cells.data());
     });
     styled_ = true;
@@ -195,23 +197,6 @@ void TextPane::FitScrollWidth(std::string_view text) {
 
 int TextPane::TextLength() const {
     return int(SendScintilla(SCI_GETLENGTH));
-}
-
-std::shared_ptr<TextLoan> TextPane::LendText(std::atomic<bool>& stopRequest) {
-    RecallLoan();
-    // The control's buffer, closed up into one piece; it stays where it is until the text changes.
-    const auto address = SendScintilla(SCI_GETCHARACTERPOINTER);
-    loan_ = std::make_shared<TextLoan>(
-        std::string_view(reinterpret_cast<const char*>(address), size_t(TextLength())),
-        stopRequest);
-    return loan_;
-}
-
-void TextPane::RecallLoan() {
-    if (!loan_)
-        return;
-    loan_->Recall();
-    loan_.reset();
 }
 
 int TextPane::LineCount() const {
@@ -320,6 +305,8 @@ void TextPane::RestyleRun(int from, int to, int style, const CharFormat& change)
     const int target = StyleFor(styles_[size_t(style)].Merged(change));
     if (target == style)
         return;
+    if (!withStyles_)
+        TakeStyles();
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(from), 0L);
     SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(to - from), long(target));
     styled_ = styled_ || target != kDefaultStyle;
@@ -375,6 +362,23 @@ void TextPane::SetBackgroundColour(const QColor& colour) {
     background_ = colour;
     SendScintilla(SCI_STYLESETBACK, static_cast<unsigned long>(STYLE_DEFAULT), colour);
     SetExtendedBackground(extendedBackground_);
+}
+
+void TextPane::TakeStyles() {
+    // The same text in a document with styles; what the user sees stays where it was.
+    const std::string text = WholeText();
+    const int firstLine = FirstVisibleLine();
+    const int horizontalOffset = HorizontalOffset();
+    const long scrollWidth = SendScintilla(SCI_GETSCROLLWIDTH);
+    const int anchor = int(SendScintilla(SCI_GETANCHOR));
+    const int caret = int(SendScintilla(SCI_GETCURRENTPOS));
+    SuspendPainting();
+    EditText([&] { PutText(text, true); });
+    SendScintilla(SCI_SETSCROLLWIDTH, static_cast<unsigned long>(scrollWidth));
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
+    SendScintilla(SCI_SETXOFFSET, static_cast<unsigned long>(horizontalOffset));
+    SetSelection(anchor, caret);
+    ResumePainting();
 }
 
 template <typename Edit> void TextPane::EditText(Edit edit) {

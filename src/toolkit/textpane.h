@@ -41,7 +41,8 @@ public:
     // Files. Both return false and set error (for the user) on failure; a failed load leaves
     // the pane as it was, a failed write the file. Only regular files up to FileSizeLimit()
     // are read. asUtf8 writes a Latin-1 file as UTF-8. A binary file loads as an empty pane
-    // and is never written.
+    // and is never written. A file's text is held without style bytes (half the memory) until
+    // something in it is first given a look other than the standard one.
     bool LoadFile(const QString& path, QString* error = nullptr);
     bool WriteFile(const QString& path, QString* error = nullptr, bool asUtf8 = false);
     void SetFileText(PaneText text);
@@ -138,6 +139,12 @@ private:
     void FitScrollWidth(std::string_view text);
     void RestyleRun(int from, int to, int style, const CharFormat& change);
     template <typename Edit> void EditText(Edit edit);
+    void ShowText(std::string_view text, bool withStyles);
+    // The whole text in place of the old one, in this document or a new one; inside EditText.
+    void PutText(std::string_view text, bool withStyles);
+    void UseNewDocument(bool withStyles);
+    // Gives a text held without styles its style bytes, before it is first coloured.
+    void TakeStyles();
     void RecallLoan();
 
     FileFormat format_;
@@ -149,6 +156,7 @@ private:
     bool extendedBackground_ = false;
     bool styled_ = false; // some text has a style other than the default one
     int paintSuspended_ = 0;
+    bool withStyles_ = true; // the document keeps a style byte beside each character
     std::shared_ptr<TextLoan> loan_;
     unsigned long textChanges_ = 0;
 };
