@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <cstdlib>
+#include <cstdlib> // tells which C library this is
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

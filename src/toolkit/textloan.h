@@ -13,7 +13,8 @@ namespace tandem {
 
 class TextLoan {
 public:
-    // `stopRequest` is what the reader watches to stop early; it must outlive the loan.
+    // `stopRequest` is what the reader watches to stop early; it must stay valid until the
+    // reader returns the loan.
     TextLoan(std::string_view text, std::atomic<bool>& stopRequest)
         : text_(text), stopRequest_(stopRequest) {}
     TextLoan(const TextLoan&) = delete;

@@ -7,6 +7,7 @@
 #include "toolkit/shadowlabel.h"
 #include "windows/progresswindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QSignalSpy>
@@ -52,6 +53,21 @@ TEST_F(ComparingTest, ComparingAndColouringNeverSelectTheText) {
         for (const QList<QVariant>& change : *spy)
             EXPECT_FALSE(change.at(0).toBool());
     }
+}
+
+TEST_F(ComparingTest, AFileReadAloneAfterAComparisonIsShownAsRead) {
+    StartFarApart();
+    Paint();
+    // A file of another name is not compared at once: its pane shows the file as read, which
+    // the marks still standing from the last comparison may colour when the pane paints.
+    const QByteArray other = QByteArray("other line\n").repeated(300);
+    LoadFile(*window, kLeft, Write("elsewhere/other.txt", other));
+    EXPECT_FALSE(window->alignedText);
+    window->sides[kLeft].pane->ScrollLines(140);
+    Paint();
+    QApplication::processEvents();
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText() + "\n", other.toStdString());
+    EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), 140);
 }
 
 TEST_F(ComparingTest, AChangedLineShowsItsChangedBytesInTheirOwnColour) {
