@@ -287,6 +287,24 @@ TEST_F(TextPaneTest, StyledTextComesBackIntoAPaneThatHeldAFileAsRead) {
     EXPECT_TRUE(FormatAt(1).autoBackground);
 }
 
+TEST_F(TextPaneTest, TextsOfSeveralMegabytesGoInByteForByte) {
+    // Lines, then one line of 1.5 MB of two-byte characters, then lines again.
+    std::string text = NumberedLines(150000);
+    text += '\n';
+    for (int i = 0; i < 750000; ++i)
+        text += "\xC3\xA9";
+    text += '\n' + NumberedLines(100000);
+    pane.SetWholeText(text);
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_EQ(pane.LineCount(), 250001);
+    EXPECT_EQ(pane.LineText(150000).size(), 1500000u);
+    EXPECT_EQ(pane.LineText(150001), "line 0");
+
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("large", text)));
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_EQ(pane.LineCount(), 250001);
+}
+
 TEST_F(TextPaneTest, SizeAndFaceChangeKeepsColours) {
     pane.SetWholeText("abc");
     Colour(0, 2, Qt::green);
