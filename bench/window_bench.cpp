@@ -4,6 +4,7 @@
 // or, with --engine, the engine alone on the same files for comparison. Prints one line of
 // key=value figures, peak memory included.
 //   window_bench [--engine] LEFT RIGHT
+#include "app/applicationsetup.h"
 #include "app/mainwindow.h"
 #include "engine/comparison.h"
 #include "toolkit/textlines.h"
@@ -60,13 +61,15 @@ int Window(const char* leftPath, const char* rightPath) {
         window->sides[tandem::kLeft].marks->Count() + window->sides[tandem::kRight].marks->Count();
     std::printf("compared_ms=%lld coloured_ms=%lld rows=%d marks_used=%d peak_kb=%ld\n",
                 static_cast<long long>(compared), static_cast<long long>(coloured),
-                window->sides[tandem::kLeft].pane->LineCount(), marksBefore - marksAfter, PeakKilobytes());
+                window->sides[tandem::kLeft].pane->LineCount(), marksBefore - marksAfter,
+                PeakKilobytes());
     return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    tandem::ReturnLargeBuffersWhenFreed();
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments[1] == QLatin1String("--engine"))

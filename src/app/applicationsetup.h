@@ -8,4 +8,8 @@ namespace tandem {
 // Runs once the QApplication exists.
 void SetUpApplication();
 
+// Runs first of all. Buffers of a file's size go back to the system as soon as they are freed,
+// rather than staying in the process for smaller requests it may never make.
+void ReturnLargeBuffersWhenFreed();
+
 } // namespace tandem

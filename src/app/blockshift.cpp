@@ -50,12 +50,11 @@ void DropMarks(StringList& marks, int first, int last) {
 }
 
 void ResetLineColours(TextPane& pane, int s, int k) {
-    pane.SetSelectionLength(s, k);
     CharFormat automatic;
     automatic.mask = CharFormat::TextColour | CharFormat::Background;
     automatic.autoText = true;
     automatic.autoBackground = true;
-    pane.ApplyFormat(automatic);
+    pane.FormatRange(s, s + k, automatic);
     pane.SetSelectionLength(s, 0);
 }
 

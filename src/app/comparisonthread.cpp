@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QPointer>
+#include <algorithm>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -29,6 +30,10 @@ void RunJob(ComparisonJob& job) {
     } catch (const std::bad_alloc&) {
         job.failure = "there is not enough memory";
     }
+    for (const std::shared_ptr<TextLoan>& text : job.texts) {
+        if (text)
+            text->Return();
+    }
 }
 
 } // namespace
@@ -37,6 +42,8 @@ std::vector<std::string_view> PaneTextLines(std::string_view text, bool emptyIsO
     std::vector<std::string_view> lines;
     if (text.empty() && !emptyIsOneLine)
         return lines;
+    // Counted first: a million lines would otherwise leave a vector up to twice their size.
+    lines.reserve(size_t(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     for (size_t end = text.find('\n'); end != std::string_view::npos;
          end = text.find('\n', start)) {

@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A comparison run on a thread of its own, so that the window keeps handling its events (the
-// progress bar, Escape, the close request) however long a row takes. The run owns copies of both
-// texts: nothing the window does meanwhile, closing and freeing the panes included, can change
-// or free what the run reads.
+// progress bar, Escape, the close request) however long a row takes. The run reads the panes' own
+// texts, lent to it: a pane that would change or free its text meanwhile first stops the run and
+// waits for it to let go.
 #pragma once
 
 #include "engine/comparison.h"
 #include "toolkit/side.h"
+#include "toolkit/textloan.h"
 #include "windows/progressfeed.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,8 +23,9 @@ struct ComparisonJob {
     // Made on the window's thread, where the feed meets the progress window.
     explicit ComparisonJob(ProgressWindow* progress) : feed(progress) {}
 
-    // The texts the run compares; the lines, and the rows of the result, are views into them.
-    std::array<std::string, 2> texts;
+    // The texts the run compares, returned when the run ends; the lines, and the rows of the
+    // result, are views into them.
+    std::array<std::shared_ptr<TextLoan>, 2> texts;
     std::array<std::vector<std::string_view>, 2> lines;
     CompareOptions options;
     ProgressFeed feed;

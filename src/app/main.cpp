@@ -36,6 +36,7 @@ bool AnsweredWithoutWindow(const QStringList& arguments) {
 int main(int argc, char** argv) {
     if (AnsweredWithoutWindow(RawArguments(argc, argv)))
         return 0;
+    tandem::ReturnLargeBuffersWhenFreed();
     QApplication application(argc, argv);
     // Qt has taken its own options out of the arguments by now; any other option is unknown.
     const tandem::CommandLineRequest request = tandem::ReadCommandLine(QApplication::arguments());

@@ -43,13 +43,11 @@ void ReleaseResults(MainWindow& window, QCloseEvent*) {
 }
 
 void ResetPaneFont(TextPane& pane) {
-    const int length = pane.TextLength();
-    pane.SetSelectionLength(0, length == 0 ? 1 : length);
     CharFormat format;
     format.mask = CharFormat::Size | CharFormat::Face;
     format.points = TextPane::kStandardPoints;
     format.face = QString::fromLatin1(TextPane::kStandardFace);
-    pane.ApplyFormat(format);
+    pane.FormatRange(0, pane.TextLength(), format);
 }
 
 namespace {

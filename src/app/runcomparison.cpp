@@ -20,14 +20,6 @@ namespace tandem {
 
 namespace {
 
-// A copy of the pane's text for the run, which reads it on its own thread; the pane goes on
-// painting, and may even be freed, meanwhile.
-std::string CopyOfPaneText(const TextPane& pane) {
-    const auto address = pane.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER);
-    return std::string(reinterpret_cast<const char*>(address),
-                       static_cast<size_t>(pane.TextLength()));
-}
-
 CompareOptions OptionsOf(const MainWindow& window) {
     CompareOptions options;
     options.depth = window.depth;
@@ -97,11 +89,14 @@ void RunComparison(MainWindow& window) {
     ProgressWindow* progress = window.progressWindow.get();
     Program().progress = progress;
     auto job = std::make_shared<ComparisonJob>(progress);
+    std::array<unsigned long, 2> textChanges{};
     for (Side side : kEachSide) {
-        const TextPane& pane = *window.sides[side].pane;
-        job->texts[side] = CopyOfPaneText(pane);
+        TextPane& pane = *window.sides[side].pane;
+        // The panes' texts are large: the run reads them where they are, and goes on painting.
+        job->texts[side] = pane.LendText(job->feed.cancelRequested);
+        textChanges[side] = pane.TextChanges();
         // An empty pane holds no line at all, unless its file was a single line end.
-        job->lines[side] = PaneTextLines(job->texts[side], pane.Format().endsWithLineEnd);
+        job->lines[side] = PaneTextLines(job->texts[side]->Text(), pane.Format().endsWithLineEnd);
     }
     job->options = OptionsOf(window);
     if (!job->lines[kLeft].empty() && !job->lines[kRight].empty())
@@ -116,6 +111,11 @@ void RunComparison(MainWindow& window) {
         return;
     }
 
+    // The result's rows are views into the texts as they were lent.
+    for (Side side : kEachSide) {
+        if (window.sides[side].pane->TextChanges() != textChanges[side] && job->failure.empty())
+            job->failure = "the texts changed while they were being compared";
+    }
     if (job->failure.empty())
         Publish(window, job->result);
     window.busy = false;

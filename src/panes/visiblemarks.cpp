@@ -39,19 +39,20 @@ void ApplyMark(TextPane& pane, const MarkRecord& mark, CharFormat& format) {
     const int lineStart = pane.LineStart(mark.row);
     if (lineStart < 0)
         return;
+    int from = lineStart + mark.start;
+    int to = from + mark.length;
     if (mark.wholeRow) {
         // The line end is coloured too, and the pane carries its colour to the right edge.
-        const int length = int(pane.LineText(mark.row).size()) + 1;
-        pane.SetSelectionLength(lineStart, length);
+        from = lineStart;
+        to = lineStart + int(pane.LineText(mark.row).size()) + 1;
     } else if (pane.isUtf8()) {
         const auto [start, end] =
             WholeCharacters(pane.LineText(mark.row), mark.start, mark.start + mark.length);
-        pane.SetSelection(lineStart + start, lineStart + end);
-    } else {
-        pane.SetSelectionLength(lineStart + mark.start, mark.length);
+        from = lineStart + start;
+        to = lineStart + end;
     }
     format.background = ColourFromCode(mark.colour);
-    pane.ApplyFormat(format);
+    pane.FormatRange(from, to, format);
 }
 
 } // namespace
@@ -66,9 +67,6 @@ void ApplyVisibleMarks(TextPane* pane, StringList* marks) {
     format.autoText = false;
     format.autoBackground = false;
     format.text = Qt::white;
-    // The user's selection (the caret) is where it was once the marks are applied.
-    const int selectionStart = pane->SelectionStart();
-    const int selectionEnd = pane->SelectionEnd();
     std::vector<std::string>& items = marks->Items();
     std::vector<bool> used(items.size(), false);
     bool applied = false;
@@ -84,7 +82,6 @@ void ApplyVisibleMarks(TextPane* pane, StringList* marks) {
     }
     if (!applied)
         return;
-    pane->SetSelection(selectionStart, selectionEnd);
     size_t kept = 0;
     for (size_t index = 0; index < items.size(); ++index) {
         if (used[index])

@@ -7,7 +7,8 @@
 
 namespace tandem {
 
-enum class LineEnd { None, CrLf, Lf, Cr };
+// One byte: a pane keeps one for each of its lines.
+enum class LineEnd : unsigned char { None, CrLf, Lf, Cr };
 
 struct TextLines {
     std::vector<std::string_view> lines;  // views into the bytes that were split

@@ -62,6 +62,10 @@ TextPane::TextPane(QWidget* parent) : QsciScintilla(parent) {
     KeepStandardSize();
 }
 
+TextPane::~TextPane() {
+    RecallLoan();
+}
+
 void TextPane::KeepStandardSize() {
     // Row N of one pane faces row N of the other only while both draw their rows equally high,
     // so the text keeps its standard size: the zoom keys do nothing and any zoom is undone.
@@ -84,8 +88,10 @@ bool TextPane::LoadFile(const QString& path, QString* error) {
             *error = file.reason;
         return false;
     }
-    const QByteArray bytes = std::move(file.bytes);
-    SetFileText(DecodeFile(std::string_view(bytes.constData(), size_t(bytes.size()))));
+    PaneText text = DecodeFile(std::string_view(file.bytes.constData(), size_t(file.bytes.size())));
+    // The bytes as read go before the pane takes its own copy of the text.
+    file.bytes = QByteArray();
+    SetFileText(std::move(text));
     stamp_ = file.stamp;
     return true;
 }
@@ -105,12 +111,13 @@ bool TextPane::WriteFile(const QString& path, QString* error, bool asUtf8) {
     return true;
 }
 
-void TextPane::SetFileText(const PaneText& text) {
-    format_ = text.format;
-    rows_ = text.rows;
+void TextPane::SetFileText(PaneText text) {
+    format_ = std::move(text.format);
+    rows_ = std::move(text.rows);
     stamp_ = {};
     setUtf8(format_.utf8);
-    SetWholeText(text.text);
+    // A file's text as read is shown in the standard look: no style bytes until it is coloured.
+    ShowText(text.text, false);
 }
 
 void TextPane::MarkRowUtf8(int row) {
@@ -136,10 +143,11 @@ std::string TextPane::WholeText() const {
 }
 
 void TextPane::SetWholeText(std::string_view text) {
-    EditText([&] {
-        SendScintilla(SCI_CLEARALL);
-        SendScintilla(SCI_APPENDTEXT, static_cast<uintptr_t>(text.size()), text.data());
-    });
+    ShowText(text, true);
+}
+
+void TextPane::ShowText(std::string_view text, bool withStyles) {
+    EditText([&] { PutText(text, withStyles); });
     SendScintilla(SCI_CLEARDOCUMENTSTYLE);
     styled_ = false;
     FitScrollWidth(text);
@@ -162,7 +170,7 @@ std::string TextPane::StyledText() const {
 
 void TextPane::SetStyledText(const std::string& cells) {
     EditText([&] {
-        SendScintilla(SCI_CLEARALL);
+        PutText({}, true);
         SendScintilla(SCI_ADDSTYLEDTEXT, static_cast<uintptr_t>(cells.size()), cells.data());
     });
     styled_ = true;
@@ -238,9 +246,11 @@ int TextPane::LineHeight() const {
 
 void TextPane::SetSelection(int start, int end) {
     const int length = TextLength();
-    // Anchor and current position set apart never scroll the caret into view.
+    // Neither call scrolls the caret into view. The caret goes first: with the anchor first, the
+    // text between it and the old caret would be selected for a moment, and on X11 handed to
+    // the system's selection.
+    SendScintilla(SCI_SETEMPTYSELECTION, static_cast<unsigned long>(std::clamp(end, 0, length)));
     SendScintilla(SCI_SETANCHOR, static_cast<unsigned long>(std::clamp(start, 0, length)));
-    SendScintilla(SCI_SETCURRENTPOS, static_cast<unsigned long>(std::clamp(end, 0, length)));
 }
 
 int TextPane::SelectionStart() const {
@@ -258,10 +268,13 @@ CharFormat TextPane::SelectionFormat() const {
     return format;
 }
 
-void TextPane::ApplyFormat(const CharFormat& change) {
-    const int from = SelectionStart();
-    const int to = SelectionEnd();
-    if (from >= to)
+void TextPane::FormatRange(int from, int to, const CharFormat& change) {
+    const int length = TextLength();
+    from = std::clamp(from, 0, length);
+    to = std::clamp(to, 0, length);
+    if (from > to)
+        std::swap(from, to);
+    if (from == to)
         return;
     if (!styled_) {
         RestyleRun(from, to, kDefaultStyle, change);
@@ -292,6 +305,8 @@ void TextPane::RestyleRun(int from, int to, int style, const CharFormat& change)
     const int target = StyleFor(styles_[size_t(style)].Merged(change));
     if (target == style)
         return;
+    if (!withStyles_)
+        TakeStyles();
     SendScintilla(SCI_STARTSTYLING, static_cast<unsigned long>(from), 0L);
     SendScintilla(SCI_SETSTYLING, static_cast<unsigned long>(to - from), long(target));
     styled_ = styled_ || target != kDefaultStyle;
@@ -349,7 +364,26 @@ void TextPane::SetBackgroundColour(const QColor& colour) {
     SetExtendedBackground(extendedBackground_);
 }
 
+void TextPane::TakeStyles() {
+    // The same text in a document with styles; what the user sees stays where it was.
+    const std::string text = WholeText();
+    const int firstLine = FirstVisibleLine();
+    const int horizontalOffset = HorizontalOffset();
+    const long scrollWidth = SendScintilla(SCI_GETSCROLLWIDTH);
+    const int anchor = int(SendScintilla(SCI_GETANCHOR));
+    const int caret = int(SendScintilla(SCI_GETCURRENTPOS));
+    SuspendPainting();
+    EditText([&] { PutText(text, true); });
+    SendScintilla(SCI_SETSCROLLWIDTH, static_cast<unsigned long>(scrollWidth));
+    SendScintilla(SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(firstLine));
+    SendScintilla(SCI_SETXOFFSET, static_cast<unsigned long>(horizontalOffset));
+    SetSelection(anchor, caret);
+    ResumePainting();
+}
+
 template <typename Edit> void TextPane::EditText(Edit edit) {
+    RecallLoan();
+    ++textChanges_;
     // Scintilla ignores every text change while it is read-only.
     SendScintilla(SCI_SETREADONLY, 0UL);
     edit();

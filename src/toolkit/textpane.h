@@ -7,8 +7,10 @@
 #include "toolkit/charformat.h"
 #include "toolkit/filereading.h"
 #include "toolkit/panefile.h"
+#include "toolkit/textloan.h"
 
 #include <Qsci/qsciscintilla.h>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,14 +36,16 @@ public:
     static constexpr const char* kStandardFace = "Courier New";
 
     explicit TextPane(QWidget* parent = nullptr);
+    ~TextPane() override;
 
     // Files. Both return false and set error (for the user) on failure; a failed load leaves
     // the pane as it was, a failed write the file. Only regular files up to FileSizeLimit()
     // are read. asUtf8 writes a Latin-1 file as UTF-8. A binary file loads as an empty pane
-    // and is never written.
+    // and is never written. A file's text is held without style bytes (half the memory) until
+    // something in it is first given a look other than the standard one.
     bool LoadFile(const QString& path, QString* error = nullptr);
     bool WriteFile(const QString& path, QString* error = nullptr, bool asUtf8 = false);
-    void SetFileText(const PaneText& text);
+    void SetFileText(PaneText text);
     const FileFormat& Format() const { return format_; }
     std::string FileBytes(bool asUtf8 = false) const {
         return EncodeFile(WholeText(), format_, rows_, asUtf8);
@@ -65,6 +69,12 @@ public:
     std::string StyledText() const;
     void SetStyledText(const std::string& cells);
     int TextLength() const;
+    // The whole text lent, without a copy, to a reader on another thread that stops early when
+    // `stopRequest` is set. Until the reader returns the loan the text stays as it is: changing
+    // it, or freeing the pane, first recalls the loan.
+    std::shared_ptr<TextLoan> LendText(std::atomic<bool>& stopRequest);
+    // Counts the changes to the text, so that what was read of it can be known to be current.
+    unsigned long TextChanges() const { return textChanges_; }
 
     int LineCount() const;
     std::string LineText(int line) const; // without its line end; empty outside the text
@@ -86,7 +96,12 @@ public:
     // The format of the first selected character (of the one at the caret without selection).
     CharFormat SelectionFormat() const;
     // Gives exactly the selected characters the masked fields of format.
-    void ApplyFormat(const CharFormat& format);
+    void ApplyFormat(const CharFormat& format) {
+        FormatRange(SelectionStart(), SelectionEnd(), format);
+    }
+    // The same for the characters from `from` up to `to`, leaving the selection alone: a
+    // selection made by the program would also hand the text to the system's selection.
+    void FormatRange(int from, int to, const CharFormat& format);
     // Coloured line ends fill the rest of their row with their background.
     void SetExtendedBackground(bool on);
     void SetBackgroundColour(const QColor& colour);
@@ -124,6 +139,13 @@ private:
     void FitScrollWidth(std::string_view text);
     void RestyleRun(int from, int to, int style, const CharFormat& change);
     template <typename Edit> void EditText(Edit edit);
+    void ShowText(std::string_view text, bool withStyles);
+    // The whole text in place of the old one, in this document or a new one; inside EditText.
+    void PutText(std::string_view text, bool withStyles);
+    void UseNewDocument(bool withStyles);
+    // Gives a text held without styles its style bytes, before it is first coloured.
+    void TakeStyles();
+    void RecallLoan();
 
     FileFormat format_;
     std::vector<RowFormat> rows_;
@@ -134,6 +156,9 @@ private:
     bool extendedBackground_ = false;
     bool styled_ = false; // some text has a style other than the default one
     int paintSuspended_ = 0;
+    bool withStyles_ = true; // the document keeps a style byte beside each character
+    std::shared_ptr<TextLoan> loan_;
+    unsigned long textChanges_ = 0;
 };
 
 } // namespace tandem

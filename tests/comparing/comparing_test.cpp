@@ -7,8 +7,10 @@
 #include "toolkit/shadowlabel.h"
 #include "windows/progresswindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -35,6 +37,37 @@ TEST_F(ComparingTest, StartUpShowsTheCommandLinePairAlignedAndColoured) {
     EXPECT_EQ(FormatOfRow(window->sides[kRight].pane, 2).background, window->differenceColour1);
     EXPECT_TRUE(FormatOfRow(window->sides[kRight].pane, 3).autoBackground);
     EXPECT_EQ(window->sides[kLeft].marks->Count(), 0); // all on screen, all used
+}
+
+TEST_F(ComparingTest, ComparingAndColouringNeverSelectTheText) {
+    // On X11 a selection is handed to the system: the whole file, or a pane row in place of
+    // what the user selected elsewhere.
+    Start({Write("one/a.txt", "a\nx = 1;\nmoved\n"), Write("two/a.txt", "a\nx = 2;\nb\n")});
+    QSignalSpy leftSelections(window->sides[kLeft].pane, &QsciScintillaBase::QSCN_SELCHANGED);
+    QSignalSpy rightSelections(window->sides[kRight].pane, &QsciScintillaBase::QSCN_SELCHANGED);
+    Recompare(*window);
+    Paint();
+    ASSERT_TRUE(window->alignedText);
+    EXPECT_EQ(FormatOfRow(window->sides[kLeft].pane, 1).background, window->differenceColour3);
+    for (const QSignalSpy* spy : {&leftSelections, &rightSelections}) {
+        for (const QList<QVariant>& change : *spy)
+            EXPECT_FALSE(change.at(0).toBool());
+    }
+}
+
+TEST_F(ComparingTest, AFileReadAloneAfterAComparisonIsShownAsRead) {
+    StartFarApart();
+    Paint();
+    // A file of another name is not compared at once: its pane shows the file as read, which
+    // the marks still standing from the last comparison may colour when the pane paints.
+    const QByteArray other = QByteArray("other line\n").repeated(300);
+    LoadFile(*window, kLeft, Write("elsewhere/other.txt", other));
+    EXPECT_FALSE(window->alignedText);
+    window->sides[kLeft].pane->ScrollLines(140);
+    Paint();
+    QApplication::processEvents();
+    EXPECT_EQ(window->sides[kLeft].pane->WholeText() + "\n", other.toStdString());
+    EXPECT_EQ(window->sides[kLeft].pane->FirstVisibleLine(), 140);
 }
 
 TEST_F(ComparingTest, AChangedLineShowsItsChangedBytesInTheirOwnColour) {

@@ -96,7 +96,8 @@ TEST_F(LongRunTest, ClosingTheWindowLeavesTheRunBehindAndTheProgramCarriesOn) {
     EXPECT_FALSE(window->alignedText);
     EXPECT_EQ(window->sides[kLeft].pane->LineCount(), kHeavyLines); // as read, not aligned
     EXPECT_EQ(window->sides[kRight].pane->LineCount(), kHeavyLines);
-    window.reset(); // the panes go while the run may still be at work on its own copies
+    // The panes go while the run may still be reading their texts: they stop it and wait.
+    window.reset();
     EXPECT_TRUE(questions.empty());
 
     StartOn("a\nx\n", "a\nb\nc\nx\n", "next/a.txt", "next2/a.txt");

@@ -57,6 +57,10 @@ protected:
         return pane.SelectionFormat();
     }
 
+    long DocumentOptions() const {
+        return pane.SendScintilla(QsciScintillaBase::SCI_GETDOCUMENTOPTIONS);
+    }
+
     QTemporaryDir folder;
     TextPane pane;
 };
@@ -220,6 +224,85 @@ TEST_F(TextPaneTest, FormatsApplyToExactlyTheSelectedCharacters) {
 
     pane.SetWholeText("new text");
     EXPECT_TRUE(FormatAt(0).autoBackground);
+}
+
+TEST_F(TextPaneTest, AFileAsReadHoldsNoStylesUntilSomethingInItIsColoured) {
+    const std::string text = NumberedLines(300);
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("plain", text + "\n")));
+    EXPECT_EQ(DocumentOptions(), QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
+    // The standard look is what the text has already: no styles are needed for it.
+    CharFormat standard;
+    standard.mask = CharFormat::Size | CharFormat::Face;
+    standard.points = TextPane::kStandardPoints;
+    standard.face = QString::fromLatin1(TextPane::kStandardFace);
+    pane.FormatRange(0, pane.TextLength(), standard);
+    EXPECT_EQ(DocumentOptions(), QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE);
+
+    pane.ScrollLines(100);
+    pane.SetSelection(pane.LineStart(120), pane.LineStart(120) + 4);
+    const int firstLine = pane.FirstVisibleLine();
+    CharFormat red;
+    red.mask = CharFormat::Background;
+    red.autoBackground = false;
+    red.background = Qt::red;
+    const int row = pane.LineStart(110);
+    pane.FormatRange(row, row + 4, red);
+    EXPECT_EQ(DocumentOptions(), QsciScintillaBase::SC_DOCUMENTOPTION_DEFAULT);
+    // The same text, the same view and selection, and now the colour.
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_EQ(pane.FirstVisibleLine(), firstLine);
+    EXPECT_EQ(pane.SelectionStart(), pane.LineStart(120));
+    EXPECT_EQ(pane.SelectionEnd(), pane.LineStart(120) + 4);
+    EXPECT_EQ(FormatAt(row).background, QColor(Qt::red));
+    EXPECT_TRUE(FormatAt(row + 4).autoBackground);
+    // Still read-only for the user, still without undo.
+    pane.setFocus();
+    QTest::keyClicks(&pane, "typed");
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_FALSE(pane.SendScintilla(QsciScintillaBase::SCI_CANUNDO));
+}
+
+TEST_F(TextPaneTest, ALatin1FileTakesItsStylesAsLatin1AndIsWrittenBackUnchanged) {
+    const std::string bytes = "caf\xE9\r\nna\xEFve\r\n";
+    const QString path = WriteBytes("latin1", bytes);
+    ASSERT_TRUE(pane.LoadFile(path));
+    Colour(0, 3, Qt::blue);
+    EXPECT_EQ(DocumentOptions(), QsciScintillaBase::SC_DOCUMENTOPTION_DEFAULT);
+    EXPECT_FALSE(pane.isUtf8());
+    EXPECT_EQ(pane.LineText(0), "caf\xE9");
+    EXPECT_EQ(FormatAt(2).background, QColor(Qt::blue));
+    ASSERT_TRUE(pane.WriteFile(path));
+    EXPECT_EQ(ReadBytes(path), bytes);
+}
+
+TEST_F(TextPaneTest, StyledTextComesBackIntoAPaneThatHeldAFileAsRead) {
+    pane.SetWholeText("one\ntwo");
+    EXPECT_EQ(DocumentOptions(), QsciScintillaBase::SC_DOCUMENTOPTION_DEFAULT);
+    Colour(4, 7, Qt::green);
+    const std::string cells = pane.StyledText();
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("other", "other text\n")));
+    pane.SetStyledText(cells);
+    EXPECT_EQ(pane.WholeText(), "one\ntwo");
+    EXPECT_EQ(FormatAt(5).background, QColor(Qt::green));
+    EXPECT_TRUE(FormatAt(1).autoBackground);
+}
+
+TEST_F(TextPaneTest, TextsOfSeveralMegabytesGoInByteForByte) {
+    // Lines, then one line of 1.5 MB of two-byte characters, then lines again.
+    std::string text = NumberedLines(150000);
+    text += '\n';
+    for (int i = 0; i < 750000; ++i)
+        text += "\xC3\xA9";
+    text += '\n' + NumberedLines(100000);
+    pane.SetWholeText(text);
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_EQ(pane.LineCount(), 250001);
+    EXPECT_EQ(pane.LineText(150000).size(), 1500000u);
+    EXPECT_EQ(pane.LineText(150001), "line 0");
+
+    ASSERT_TRUE(pane.LoadFile(WriteBytes("large", text)));
+    EXPECT_EQ(pane.WholeText(), text);
+    EXPECT_EQ(pane.LineCount(), 250001);
 }
 
 TEST_F(TextPaneTest, SizeAndFaceChangeKeepsColours) {
