@@ -233,21 +233,15 @@ TEST_F(ComparingTest, NoQuestionWhileTheSetupDialogIsOpen) {
 
 TEST_F(ComparingTest, OpeningAFileOfTheSameNameComparesAtOnceAnOtherNameWaits) {
     Start({Write("one/notes.txt", "a\nb\n"), Write("two/notes.txt", "a\nb\n")});
-    const auto choose = [this](const QString& path) {
-        QTimer::singleShot(0, [this, path] {
-            window->openDialog->selectFile(path);
-            static_cast<QDialog*>(window->openDialog)->accept();
-        });
-    };
-    choose(Write("three/NOTES.TXT", "a\nx\nb\n"));
-    OpenFile(*window, kRight);
+    // Chosen as the open dialog chooses, through the one file it hands on; the dialog itself
+    // is the open dialog test's.
+    DropFiles(*window, kRight, {Write("three/NOTES.TXT", "a\nx\nb\n")});
     EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(window->alignedText);
     EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "a\n\nb");
     EXPECT_EQ(window->sides[kRight].recent->count(), 2);
 
-    choose(Write("four/other.txt", "z\n"));
-    OpenFile(*window, kLeft);
+    DropFiles(*window, kLeft, {Write("four/other.txt", "z\n")});
     EXPECT_TRUE(questions.empty());
     EXPECT_FALSE(window->alignedText);
     EXPECT_EQ(window->sides[kLeft].pane->WholeText(), "z");        // as read

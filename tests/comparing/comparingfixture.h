@@ -9,11 +9,16 @@
 #include "toolkit/statusline.h"
 #include "toolkit/textpane.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace tandem {
 
@@ -70,6 +75,46 @@ protected:
     static CharFormat FormatOfRow(TextPane* pane, int row) {
         pane->SetSelectionLength(pane->LineStart(row), 0);
         return pane->SelectionFormat();
+    }
+    // Chooses `path` in the open dialog as the user does, once the dialog is on screen and
+    // `prepare` (if given) has worked on it, and accepts it once the dialog itself holds that
+    // choice: a timer that fired before the dialog showed would leave it waiting for an answer,
+    // and a folder the dialog has only begun to read can leave it with another file than the one
+    // selected. A dialog still open after ten seconds is rejected, failing the test rather than
+    // hanging it.
+    void ChooseInOpenDialog(const QString& path,
+                            std::function<void(QFileDialog&)> prepare = nullptr) {
+        QFileDialog* dialog = window->openDialog;
+        auto* poll = new QTimer(dialog);
+        poll->setInterval(1);
+        auto selected = std::make_shared<bool>(false);
+        QObject::connect(poll, &QTimer::timeout, dialog, [=] {
+            if (!dialog->isVisible())
+                return;
+            if (!*selected) {
+                if (prepare)
+                    prepare(*dialog);
+                dialog->selectFile(path);
+                *selected = true;
+                return;
+            }
+            if (QDir::cleanPath(dialog->selectedFiles().value(0)) != QDir::cleanPath(path))
+                return;
+            poll->stop();
+            poll->deleteLater();
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        poll->start();
+        QTimer::singleShot(10000, dialog, [dialog] {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != dialog) {
+                ADD_FAILURE() << "a window was left open: " << modal->windowTitle().toStdString();
+                modal->close();
+            }
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the open dialog was left open";
+                dialog->reject();
+            }
+        });
     }
     QString Status(int part) const { return window->status->PartText(part); }
     std::vector<std::string> Blocks() const { return window->blocks->Items(); }
