@@ -9,7 +9,7 @@ namespace tandem {
 
 namespace {
 
-// Bytes per block of stored keys; a longer key gets a block of its own size.
+// Bytes per block of stored keys after the first; a longer key gets a block of its own size.
 constexpr size_t kKeyBlockSize = size_t{1} << 20;
 // Room left for insertions when the gap is full, at least this many lines.
 constexpr int kMinimumGap = 64;
@@ -23,8 +23,14 @@ LineList::LineList(const std::vector<std::string_view>& lines)
     : count_(static_cast<int>(lines.size())), gapStart_(count_) {
     capacity_ = lines.size() + lines.size() / kFirstGapDivisor + kMinimumGap;
     storage_ = std::make_unique_for_overwrite<Line[]>(capacity_);
-    for (size_t i = 0; i < lines.size(); ++i)
+    size_t textBytes = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
         storage_[i] = {lines[i].data(), nullptr, static_cast<uint32_t>(lines[i].size()), 0};
+        textBytes += lines[i].size();
+    }
+    // A key is never longer than its line, so a first block as large as the lines' text holds
+    // every key of the lines as read; only its pages that keys are written to take memory.
+    firstKeyBlockSize_ = textBytes;
 }
 
 std::string_view LineList::Text(int i) const {
@@ -58,7 +64,7 @@ void LineList::MakeKey(Line& line) {
 
 char* LineList::KeyRoom(size_t length) {
     if (keyBlocks_.empty() || keyBlockUsed_ + length > keyBlockSize_) {
-        keyBlockSize_ = std::max(kKeyBlockSize, length);
+        keyBlockSize_ = std::max(keyBlocks_.empty() ? firstKeyBlockSize_ : kKeyBlockSize, length);
         keyBlocks_.push_back(std::make_unique_for_overwrite<char[]>(keyBlockSize_));
         keyBlockUsed_ = 0;
     }

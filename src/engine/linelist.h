@@ -74,6 +74,7 @@ private:
     std::vector<std::unique_ptr<char[]>> keyBlocks_;
     size_t keyBlockUsed_ = 0;
     size_t keyBlockSize_ = 0;
+    size_t firstKeyBlockSize_ = 0;
     std::vector<ByteProfile> profiles_;
 };
 
