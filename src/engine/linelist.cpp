@@ -11,6 +11,8 @@ namespace {
 
 // Bytes per block of stored keys after the first; a longer key gets a block of its own size.
 constexpr size_t kKeyBlockSize = size_t{1} << 20;
+// The first block is as large as the lines' text, up to this much.
+constexpr size_t kLargestFirstKeyBlock = size_t{64} << 20;
 // Room left for insertions when the gap is full, at least this many lines.
 constexpr int kMinimumGap = 64;
 // The first gap is this fraction of the lines: enough for the filler lines of most runs, so the
@@ -30,7 +32,7 @@ LineList::LineList(const std::vector<std::string_view>& lines)
     }
     // A key is never longer than its line, so a first block as large as the lines' text holds
     // every key of the lines as read; only its pages that keys are written to take memory.
-    firstKeyBlockSize_ = textBytes;
+    firstKeyBlockSize_ = std::min(textBytes, kLargestFirstKeyBlock);
 }
 
 std::string_view LineList::Text(int i) const {
