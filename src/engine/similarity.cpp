@@ -247,23 +247,20 @@ int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
     return ScoreOfMatches(matched, lengthA, lengthB);
 }
 
-// The kind of each byte value in a profile.
+// The kind of each byte value in a profile. Keys are folded to lower case, so capitals need no
+// kinds of their own; each digit and the most common punctuation get one.
 constexpr std::array<uint8_t, 256> kByteKinds = [] {
+    constexpr std::string_view kOwnKinds = "abcdefghijklmnopqrstuvwxyz0123456789 ();,._->=\"'*/{}[]&|:<+#\\";
+    static_assert(kOwnKinds.size() == ByteProfile::kKinds - 2);
+    constexpr uint8_t kHighBytes = ByteProfile::kKinds - 2;
+    constexpr uint8_t kOtherBytes = ByteProfile::kKinds - 1;
     std::array<uint8_t, 256> kinds{};
-    constexpr uint8_t kFirstOther = 58;
-    for (int byte = 0; byte < 256; ++byte) {
-        if (byte >= 'a' && byte <= 'z')
-            kinds[byte] = static_cast<uint8_t>(byte - 'a');
-        else if (byte >= 'A' && byte <= 'Z')
-            kinds[byte] = static_cast<uint8_t>(26 + byte - 'A');
-        else if (byte >= '0' && byte <= '9')
-            kinds[byte] = static_cast<uint8_t>(52 + (byte - '0') / 2);
-        else if (byte == ' ')
-            kinds[byte] = 57;
-        else
-            kinds[byte] =
-                static_cast<uint8_t>(kFirstOther + byte % (ByteProfile::kKinds - kFirstOther));
-    }
+    for (int byte = 0; byte < 256; ++byte)
+        kinds[byte] = byte >= 128 ? kHighBytes : kOtherBytes;
+    for (size_t kind = 0; kind < kOwnKinds.size(); ++kind)
+        kinds[static_cast<unsigned char>(kOwnKinds[kind])] = static_cast<uint8_t>(kind);
+    for (int byte = 'A'; byte <= 'Z'; ++byte)
+        kinds[byte] = kinds[byte - 'A' + 'a'];
     return kinds;
 }();
 
