@@ -38,10 +38,12 @@ public:
         const int32_t cached = window_.Get(row, col);
         return cached != kNoScore ? cached : ScoreAndCache(row, col);
     }
-    // Readies the cached score of a pair that PairScore is soon to be asked for.
-    void PrefetchPair(const LineList& list, int64_t x, int64_t y) const {
-        IsLeft(list) ? window_.Prefetch(x, y) : window_.Prefetch(y, x);
+    // The cached scores of line x of `list` against the other list's lines, for probes that go
+    // along them; it holds while WindowRevision stays the same.
+    ScoreWindow::Strip ScoresOf(const LineList& list, int64_t x) const {
+        return IsLeft(list) ? window_.RowStrip(x) : window_.ColumnStrip(x);
     }
+    uint64_t WindowRevision() const { return window_.Revision(); }
     // As PairScore, with a pair below Depth scored exactly, as the lines it was scored for.
     int32_t ExactPairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs

@@ -84,8 +84,6 @@ bool SyncSearch::Pass() {
             pA_ = c + 1;
             pB_ = c + 1;
         }
-        doneL_ = false;
-        doneR_ = false;
         const bool emptyL = keyL.empty();
         const bool emptyR = keyR.empty();
         emptiesL += emptyL;
@@ -98,29 +96,71 @@ bool SyncSearch::Pass() {
         int64_t costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
         int64_t costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
 
-        while (pA_ < limR_ || pB_ < limL_) {
-            run_.PrefetchPair(left_, c, pA_ + kPrefetchDistance);
-            run_.PrefetchPair(right_, c, pB_ + kPrefetchDistance);
-            if (!doneL_ && !emptyL && pA_ < limR_ && MayConfirm(keyL, c, left_, right_, pA_))
+        // The positions and the done flags live in locals while the probes meet rejects, so
+        // that nothing is stored in the loop and the window's geometry can stay in registers;
+        // the members are brought up to date around each probe that goes further.
+        int64_t pA = pA_;
+        int64_t pB = pB_;
+        bool doneL = false;
+        bool doneR = false;
+        auto publish = [&] {
+            pA_ = pA;
+            pB_ = pB;
+            doneL_ = doneL;
+            doneR_ = doneR;
+        };
+        auto takeBack = [&] {
+            doneL = doneL_;
+            doneR = doneR_;
+        };
+        // Row c's cached scores against the other side's lines, taken again after the window
+        // has moved.
+        ScoreWindow::Strip scoresL = run_.ScoresOf(left_, c);
+        ScoreWindow::Strip scoresR = run_.ScoresOf(right_, c);
+        uint64_t revision = run_.WindowRevision();
+        auto followWindow = [&] {
+            if (run_.WindowRevision() == revision)
+                return;
+            scoresL = run_.ScoresOf(left_, c);
+            scoresR = run_.ScoresOf(right_, c);
+            revision = run_.WindowRevision();
+        };
+        while (pA < limR_ || pB < limL_) {
+            scoresL.Prefetch(pA + kPrefetchDistance);
+            scoresR.Prefetch(pB + kPrefetchDistance);
+            if (!doneL && !emptyL && pA < limR_ &&
+                MayConfirm(keyL, c, left_, right_, pA, scoresL)) {
+                publish();
                 ProbeLeft(c, keyL, emptiesL, emptiesR);
-            ++pA_;
-            if (!doneR_ && !emptyR && pB_ < limL_ && MayConfirm(keyR, c, right_, left_, pB_))
+                takeBack();
+            }
+            followWindow();
+            ++pA;
+            if (!doneR && !emptyR && pB < limL_ &&
+                MayConfirm(keyR, c, right_, left_, pB, scoresR)) {
+                publish();
                 ProbeRight(c, keyR, emptiesL, emptiesR);
-            ++pB_;
-            if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_))
+                takeBack();
+            }
+            followWindow();
+            ++pB;
+            if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_)) {
+                publish();
                 return true;
+            }
             if (threshold_ != thresholdSeen) {
                 thresholdSeen = threshold_;
                 costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
                 costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
             }
-            if (!doneL_ && IsCostly(pA_, costlyL, emptiesL, c))
-                doneL_ = true;
-            if (!doneR_ && IsCostly(pB_, costlyR, emptiesR, c))
-                doneR_ = true;
-            if (doneL_ && doneR_)
+            if (!doneL && IsCostly(pA, costlyL, emptiesL, c))
+                doneL = true;
+            if (!doneR && IsCostly(pB, costlyR, emptiesR, c))
+                doneR = true;
+            if (doneL && doneR)
                 break;
         }
+        publish();
     }
     return false;
 }

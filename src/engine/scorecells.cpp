@@ -44,6 +44,38 @@ void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
                                         uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
 }
 
+// A cell holds its row's generation in bits 8-19 and its column's in bits 20-31.
+FlatScoreCells::Strip FlatScoreCells::RowStrip(int64_t row) const {
+    Strip strip;
+    const size_t tileRow = static_cast<size_t>(row >> kTileShift);
+    strip.cells_ = cells_ + tileRow * static_cast<size_t>(tilesPerSide_) * kTileCells +
+                   static_cast<size_t>((row & (kTileSide - 1)) * kTileSide);
+    strip.tileWritten_ = tileWritten_.data();
+    strip.liveGenerations_ = colGeneration_.data();
+    strip.tileBase_ = tileRow * static_cast<size_t>(tilesPerSide_);
+    strip.tileStep_ = 1;
+    strip.cellStep_ = kTileCells;
+    strip.inTileStep_ = 1;
+    strip.fixedGeneration_ = rowGeneration_[static_cast<size_t>(row)];
+    strip.liveShift_ = 12;
+    return strip;
+}
+
+FlatScoreCells::Strip FlatScoreCells::ColumnStrip(int64_t col) const {
+    Strip strip;
+    const size_t tileColumn = static_cast<size_t>(col >> kTileShift);
+    strip.cells_ = cells_ + tileColumn * kTileCells + static_cast<size_t>(col & (kTileSide - 1));
+    strip.tileWritten_ = tileWritten_.data();
+    strip.liveGenerations_ = rowGeneration_.data();
+    strip.tileBase_ = tileColumn;
+    strip.tileStep_ = static_cast<size_t>(tilesPerSide_);
+    strip.cellStep_ = static_cast<size_t>(tilesPerSide_) * kTileCells;
+    strip.inTileStep_ = kTileSide;
+    strip.fixedGeneration_ = uint32_t{colGeneration_[static_cast<size_t>(col)]} << 12;
+    strip.liveShift_ = 0;
+    return strip;
+}
+
 void FlatScoreCells::ClearRow(int64_t row) {
     uint16_t& generation = rowGeneration_[static_cast<size_t>(row)];
     generation = (generation + 1) & kGenerationMask;

@@ -44,11 +44,52 @@ public:
         return static_cast<int32_t>(stored) - 1;
     }
     void Write(int64_t row, int64_t col, int32_t score);
-    // Asks the processor to fetch the cell, which a later Read is about to look at.
-    void Prefetch(int64_t row, int64_t col) const { __builtin_prefetch(&cells_[Index(row, col)]); }
     void ClearRow(int64_t row);
     void ClearColumn(int64_t col);
     void ClearAll();
+
+    // The cells of one physical row (or column), read along it with what they share worked out
+    // once. It holds until a row or column is next cleared.
+    class Strip {
+    public:
+        // The score at physical position `at` along the strip, kBelowDepth, or kNoScore when the
+        // cell is empty or holds a score kept aside (which Read answers).
+        int32_t Read(int64_t at) const {
+            const size_t major = static_cast<size_t>(at >> kTileShift);
+            if (!tileWritten_[tileBase_ + major * tileStep_])
+                return kNoScore;
+            const uint32_t cell = *CellAt(at);
+            const uint32_t stored = cell & 0xFF;
+            if (stored == kEmpty ||
+                (cell >> 8) != (fixedGeneration_ |
+                                uint32_t{liveGenerations_[static_cast<size_t>(at)]} << liveShift_))
+                return kNoScore;
+            if (stored >= kBelow)
+                return stored == kBelow ? kBelowDepth : kNoScore;
+            return static_cast<int32_t>(stored) - 1;
+        }
+        void Prefetch(int64_t at) const { __builtin_prefetch(CellAt(at)); }
+
+    private:
+        friend class FlatScoreCells;
+        const uint32_t* CellAt(int64_t at) const {
+            return cells_ + static_cast<size_t>(at >> kTileShift) * cellStep_ +
+                   static_cast<size_t>(at & (kTileSide - 1)) * inTileStep_;
+        }
+
+        const uint32_t* cells_ = nullptr; // the strip's cell in the first tile along it
+        const uint8_t* tileWritten_ = nullptr;
+        const uint16_t* liveGenerations_ = nullptr; // of the rows (or columns) along the strip
+        size_t tileBase_ = 0;
+        size_t tileStep_ = 0;          // tiles from one along the strip to the next
+        size_t cellStep_ = 0;          // cells from one tile along the strip to the next
+        size_t inTileStep_ = 0;        // cells from one position to the next inside a tile
+        uint32_t fixedGeneration_ = 0; // the strip's own generation, as a cell holds it
+        int liveShift_ = 0;
+    };
+    Strip RowStrip(int64_t row) const;
+    Strip ColumnStrip(int64_t col) const;
+
     // Calls visit(row, col) for every current cell below Depth.
     template <typename Visit> void ForEachBelowDepth(Visit visit) const {
         for (int64_t row = 0; row < side_; ++row)
@@ -133,10 +174,8 @@ public:
     void Write(int64_t row, int64_t col, int32_t score) {
         flat_ ? flat_->Write(row, col, score) : sparse_->Write(row, col, score);
     }
-    void Prefetch(int64_t row, int64_t col) const {
-        if (flat_)
-            flat_->Prefetch(row, col);
-    }
+    // Null for the map, which has no strips.
+    const FlatScoreCells* Flat() const { return flat_.get(); }
     void ClearRow(int64_t row) { flat_ ? flat_->ClearRow(row) : sparse_->ClearRow(row); }
     void ClearColumn(int64_t col) { flat_ ? flat_->ClearColumn(col) : sparse_->ClearColumn(col); }
     void ClearAll() { flat_ ? flat_->ClearAll() : sparse_->ClearAll(); }

@@ -26,6 +26,7 @@ void ScoreWindow::Put(int64_t row, int64_t col, int32_t score) {
 }
 
 void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
+    ++revision_;
     int64_t distance = index - k_ - axis.base;
     if (distance >= side_) {
         cells_.ClearAll();
@@ -47,6 +48,7 @@ bool ScoreWindow::ShiftRows(int64_t at) {
         return false;
     cells_.ClearRow(Physical(rows_, at));
     ++rows_.base;
+    ++revision_;
     return true;
 }
 
@@ -55,7 +57,30 @@ bool ScoreWindow::ShiftColumns(int64_t at) {
         return false;
     cells_.ClearColumn(Physical(cols_, at));
     ++cols_.base;
+    ++revision_;
     return true;
+}
+
+ScoreWindow::Strip ScoreWindow::MakeStrip(int64_t line, bool rows) const {
+    Strip strip;
+    strip.window_ = this;
+    strip.line_ = line;
+    strip.rows_ = rows;
+    const FlatScoreCells* flat = cells_.Flat();
+    if (!flat)
+        return strip;
+    const Axis& own = rows ? rows_ : cols_;
+    const Axis& other = rows ? cols_ : rows_;
+    strip.flat_ = true;
+    strip.covered_ = Covers(own, line);
+    if (strip.covered_)
+        strip.cells_ =
+            rows ? flat->RowStrip(Physical(own, line)) : flat->ColumnStrip(Physical(own, line));
+    strip.base_ = other.base;
+    strip.turn_ = other.turn;
+    strip.k_ = k_;
+    strip.side_ = side_;
+    return strip;
 }
 
 } // namespace tandem

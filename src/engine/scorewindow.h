@@ -26,12 +26,49 @@ public:
             return kNoScore;
         return cells_.Read(Physical(rows_, row), Physical(cols_, col));
     }
-    // Readies the cell of a pair that a Get is about to ask for.
-    void Prefetch(int64_t row, int64_t col) const {
-        if (Covers(rows_, row) && Covers(cols_, col))
-            cells_.Prefetch(Physical(rows_, row), Physical(cols_, col));
-    }
     void Put(int64_t row, int64_t col, int32_t score);
+
+    // The cached scores of one left line against the right lines (a row), or of one right line
+    // against the left lines (a column), read with what they share worked out once. It holds
+    // while the window neither slides nor shifts, which Revision tells.
+    class Strip {
+    public:
+        // As the window's Get for the pair of the strip's line and line `index` of the other list,
+        // except that a score kept aside in flat cells (outside 0..252) reads as kNoScore.
+        int32_t Get(int64_t index) const {
+            if (!flat_)
+                return rows_ ? window_->Get(line_, index) : window_->Get(index, line_);
+            if (!covered_ || index < base_ || index > base_ + k_)
+                return kNoScore;
+            return cells_.Read(Physical(index));
+        }
+        void Prefetch(int64_t index) const {
+            if (flat_ && covered_ && index >= base_ && index <= base_ + k_)
+                cells_.Prefetch(Physical(index));
+        }
+
+    private:
+        friend class ScoreWindow;
+        int64_t Physical(int64_t index) const {
+            const int64_t physical = index - base_ + turn_;
+            return physical >= side_ ? physical - side_ : physical;
+        }
+
+        const ScoreWindow* window_ = nullptr;
+        int64_t line_ = 0;
+        bool rows_ = true; // the strip is a row: its line is a left line
+        bool flat_ = false;
+        bool covered_ = false; // the strip's own line is inside the window
+        FlatScoreCells::Strip cells_;
+        int64_t base_ = 0; // of the other axis
+        int64_t turn_ = 0;
+        int64_t k_ = 0;
+        int64_t side_ = 0;
+    };
+    Strip RowStrip(int64_t row) const { return MakeStrip(row, true); }
+    Strip ColumnStrip(int64_t col) const { return MakeStrip(col, false); }
+    // Changes whenever the window slides or shifts, which ends every strip taken before.
+    uint64_t Revision() const { return revision_; }
     // A line was inserted at index `at` of the left list (rows) or the right list (columns).
     // False when `at` is outside the window, which then stays as it is.
     bool ShiftRows(int64_t at);
@@ -72,12 +109,14 @@ private:
     }
     // Moves the axis so that index is its last covered one, clearing the lines that leave.
     void Slide(Axis& axis, int64_t index, bool rows);
+    Strip MakeStrip(int64_t line, bool rows) const;
 
     int64_t k_;
     int64_t side_;
     Axis rows_;
     Axis cols_;
     ScoreCells cells_;
+    uint64_t revision_ = 0;
 };
 
 } // namespace tandem

@@ -7,6 +7,9 @@
 #include <cstring>
 #include <deque>
 #include <string>
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace tandem {
 
@@ -250,7 +253,8 @@ int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
 // The kind of each byte value in a profile. Keys are folded to lower case, so capitals need no
 // kinds of their own; each digit and the most common punctuation get one.
 constexpr std::array<uint8_t, 256> kByteKinds = [] {
-    constexpr std::string_view kOwnKinds = "abcdefghijklmnopqrstuvwxyz0123456789 ();,._->=\"'*/{}[]&|:<+#\\";
+    constexpr std::string_view kOwnKinds =
+        "abcdefghijklmnopqrstuvwxyz0123456789 ();,._->=\"'*/{}[]&|:<+#!\\";
     static_assert(kOwnKinds.size() == ByteProfile::kKinds - 2);
     constexpr uint8_t kHighBytes = ByteProfile::kKinds - 2;
     constexpr uint8_t kOtherBytes = ByteProfile::kKinds - 1;
@@ -263,6 +267,28 @@ constexpr std::array<uint8_t, 256> kByteKinds = [] {
         kinds[byte] = kinds[byte - 'A' + 'a'];
     return kinds;
 }();
+
+// The sum over the kinds of the smaller of the two counts.
+uint32_t SharedCounts(const ByteProfile& a, const ByteProfile& b) {
+#if defined(__SSE2__) || defined(_M_X64)
+    constexpr size_t kLanes = 16;
+    static_assert(ByteProfile::kKinds % kLanes == 0);
+    const __m128i zero = _mm_setzero_si128();
+    __m128i sums = zero;
+    for (size_t kind = 0; kind < ByteProfile::kKinds; kind += kLanes) {
+        const __m128i countsA = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&a.counts[kind]));
+        const __m128i countsB = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&b.counts[kind]));
+        sums = _mm_add_epi64(sums, _mm_sad_epu8(_mm_min_epu8(countsA, countsB), zero));
+    }
+    return static_cast<uint32_t>(_mm_cvtsi128_si32(sums) +
+                                 _mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+#else
+    uint32_t shared = 0;
+    for (size_t kind = 0; kind < ByteProfile::kKinds; ++kind)
+        shared += std::min(a.counts[kind], b.counts[kind]);
+    return shared;
+#endif
+}
 
 } // namespace
 
@@ -282,10 +308,7 @@ bool ProfilesScoreBelow(const ByteProfile& a, const ByteProfile& b, int64_t leng
                         int64_t lengthB, int32_t depth) {
     if (depth <= 0 || a.saturated || b.saturated || lengthA == 0 || lengthB == 0)
         return false;
-    uint32_t shared = 0;
-    for (size_t kind = 0; kind < ByteProfile::kKinds; ++kind)
-        shared += std::min(a.counts[kind], b.counts[kind]);
-    return ScoreOfMatches(shared, lengthA, lengthB) < depth;
+    return ScoreOfMatches(SharedCounts(a, b), lengthA, lengthB) < depth;
 }
 
 bool LineScore(std::string_view a, std::string_view b, int32_t& score) {

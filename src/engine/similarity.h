@@ -28,7 +28,8 @@ int32_t LineScoreFrom(std::string_view a, std::string_view b, int32_t depth,
 // How many bytes of each kind a text holds (letters by case, digits in pairs, other bytes in a few
 // groups), counted up to 255: a cheap upper bound on what two texts can match.
 struct ByteProfile {
-    static constexpr size_t kKinds = 63;
+    static constexpr size_t kKinds =
+        64; // a multiple of 16, so that the bound is a few vector steps
     std::array<uint8_t, kKinds> counts{};
     bool saturated = false; // some kind holds more than 255 bytes, so the counts bound nothing
 };

@@ -2,6 +2,10 @@
 #include "engine/scorewindow.h"
 
 #include <gtest/gtest.h>
+#include <random>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace tandem {
 namespace {
@@ -101,6 +105,50 @@ TEST(ScoreWindow, HugeWindowsStoreOnlyWhatIsScored) {
     window.Put(4000000, 20, 12); // slides past the row of 11
     EXPECT_EQ(window.Get(11, 20), -1);
     EXPECT_EQ(window.Get(4000000, 20), 12);
+}
+
+// A strip along a row or a column answers every pair as Get does, whatever the window went
+// through before it was taken: puts (scores, below Depth, values kept aside), slides, shifts.
+void ExpectStripsAnswerAsGet(int64_t k, unsigned seed) {
+    ScoreWindow window(k);
+    std::mt19937 random(seed);
+    const int64_t reach = 6 * k;
+    std::vector<std::pair<int64_t, int64_t>> putPairs;
+    for (int step = 0; step < 4000; ++step) {
+        const int64_t row = static_cast<int64_t>(random() % reach) + step / 8;
+        const int64_t col = static_cast<int64_t>(random() % reach) + step / 8;
+        const unsigned action = random() % 20;
+        if (action == 0)
+            window.ShiftRows(row);
+        else if (action == 1)
+            window.ShiftColumns(col);
+        else
+            window.Put(row, col, action == 2 ? kBelowDepth : action == 3 ? 300 : action * 5);
+        putPairs.emplace_back(row, col);
+        if (step % 200 != 199)
+            continue;
+        // A score outside 0..252 is kept aside in flat cells, and a strip leaves it to Get.
+        auto expectAnswer = [](int32_t fromStrip, int32_t fromGet) {
+            return fromStrip == fromGet || (fromGet == 300 && fromStrip == kNoScore);
+        };
+        // Pairs around where the puts went, each line's strip taken after all the changes.
+        for (int sample = 0; sample < 3000; ++sample) {
+            int64_t line = step / 8 - 2 + static_cast<int64_t>(random() % (reach + 2));
+            int64_t other = step / 8 - 2 + static_cast<int64_t>(random() % (reach + 2));
+            if (sample % 2 == 0) // most random pairs were never put
+                std::tie(line, other) = putPairs[random() % putPairs.size()];
+            ASSERT_TRUE(expectAnswer(window.RowStrip(line).Get(other), window.Get(line, other)))
+                << "row " << line << ", column " << other;
+            ASSERT_TRUE(expectAnswer(window.ColumnStrip(other).Get(line), window.Get(line, other)))
+                << "row " << line << ", column " << other;
+        }
+    }
+}
+
+TEST(ScoreWindow, StripsAnswerAsGetDoes) {
+    ExpectStripsAnswerAsGet(10, 1);
+    ExpectStripsAnswerAsGet(70, 2);   // several tiles, a ring that wraps inside them
+    ExpectStripsAnswerAsGet(5000, 3); // a map of pairs instead of flat cells
 }
 
 } // namespace
