@@ -2,8 +2,9 @@
 // each filled from end to end as soon as they are made, and a fresh page costs a fault that on
 // some machines takes longer than the work done in it. Blocks of a megabyte and more are mapped
 // on their own in whole 2 MB pieces that the kernel may back with large pages, one fault for each
-// 2 MB instead of each 4 KB. Every other block, and the score window (which the run touches
-// sparsely and which is allocated apart), comes from the heap as before.
+// 2 MB instead of each 4 KB. Blocks from 64 KB up to a megabyte (the tables of files of some
+// thousand lines) are cut one after another from such pieces. Every other block, and the score
+// window (which the run touches sparsely and which is allocated apart), comes from the heap.
 #include <algorithm>
 #include <array>
 #include <atomic>
@@ -17,53 +18,94 @@ namespace {
 
 constexpr size_t kLargePage = size_t{2} << 20;
 constexpr size_t kLargeBlock = size_t{1} << 20;
-// A run holds a few dozen large blocks at most; beyond this many, blocks come from the heap.
+constexpr size_t kMediumBlock = size_t{64} << 10;
+// Medium blocks start on cache lines, which is more than any type's alignment.
+constexpr size_t kMediumAlignment = 64;
+// A run holds a few dozen mappings at most; beyond this many, blocks come from the heap.
 constexpr size_t kMostMappings = 256;
 
 struct Mapping {
-    void* start = nullptr;
+    char* start = nullptr;
     size_t length = 0;
+    bool cut = false; // a piece that medium blocks are cut from
 };
 
 class LargeBlocks {
 public:
-    void* Allocate(size_t size) {
+    void* AllocateLarge(size_t size) {
         const size_t length = (size + kLargePage - 1) / kLargePage * kLargePage;
-        void* start = MapAligned(length);
+        char* start = MapAligned(length);
         if (!start)
             return nullptr;
         std::lock_guard<std::mutex> lock(mutex_);
-        if (count_ == mappings_.size()) {
+        if (!Register({start, length, false})) {
             munmap(start, length);
             return nullptr;
         }
-        mappings_[count_++] = {start, length};
-        const uintptr_t address = reinterpret_cast<uintptr_t>(start);
-        lowest_.store(std::min(lowest_.load(), address));
-        highest_.store(std::max(highest_.load(), address + length));
         return start;
     }
 
-    // True when the block was one of these (and is now unmapped).
+    // A freed medium block is taken back only when it is the last one cut: a run frees few of
+    // them before it ends, and the rest of the piece waits for the process to end.
+    void* AllocateMedium(size_t size) {
+        size = (size + kMediumAlignment - 1) / kMediumAlignment * kMediumAlignment;
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!piece_ || pieceUsed_ + size > kLargePage) {
+            char* start = MapAligned(kLargePage);
+            if (!start)
+                return nullptr;
+            if (!Register({start, kLargePage, true})) {
+                munmap(start, kLargePage);
+                return nullptr;
+            }
+            piece_ = start;
+            pieceUsed_ = 0;
+        }
+        char* block = piece_ + pieceUsed_;
+        pieceUsed_ += size;
+        lastCut_ = block;
+        return block;
+    }
+
+    // True when the block was one of these.
     bool Release(void* block) {
         const uintptr_t address = reinterpret_cast<uintptr_t>(block);
         if (address < lowest_.load(std::memory_order_relaxed) ||
             address >= highest_.load(std::memory_order_relaxed))
             return false;
+        char* const at = static_cast<char*>(block);
         std::lock_guard<std::mutex> lock(mutex_);
         for (size_t i = 0; i < count_; ++i) {
-            if (mappings_[i].start == block) {
-                munmap(block, mappings_[i].length);
-                mappings_[i] = mappings_[--count_];
-                return true;
+            Mapping& mapping = mappings_[i];
+            if (at < mapping.start || at >= mapping.start + mapping.length)
+                continue;
+            if (mapping.cut) {
+                if (at == lastCut_) {
+                    pieceUsed_ = static_cast<size_t>(lastCut_ - piece_);
+                    lastCut_ = nullptr;
+                }
+            } else {
+                munmap(mapping.start, mapping.length);
+                mapping = mappings_[--count_];
             }
+            return true;
         }
         return false;
     }
 
 private:
+    bool Register(const Mapping& mapping) {
+        if (count_ == mappings_.size())
+            return false;
+        mappings_[count_++] = mapping;
+        const uintptr_t address = reinterpret_cast<uintptr_t>(mapping.start);
+        lowest_.store(std::min(lowest_.load(), address));
+        highest_.store(std::max(highest_.load(), address + mapping.length));
+        return true;
+    }
+
     // A mapping of `length` bytes starting on a large-page boundary, or null.
-    static void* MapAligned(size_t length) {
+    static char* MapAligned(size_t length) {
         const size_t padded = length + kLargePage;
         void* raw =
             mmap(nullptr, padded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -77,7 +119,7 @@ private:
         if (rawAddress + padded > end)
             munmap(reinterpret_cast<void*>(end), rawAddress + padded - end);
         madvise(reinterpret_cast<void*>(start), length, MADV_HUGEPAGE);
-        return reinterpret_cast<void*>(start);
+        return reinterpret_cast<char*>(start);
     }
 
     std::mutex mutex_;
@@ -85,6 +127,9 @@ private:
     size_t count_ = 0;
     std::atomic<uintptr_t> lowest_{UINTPTR_MAX};
     std::atomic<uintptr_t> highest_{0};
+    char* piece_ = nullptr; // the piece medium blocks are cut from now
+    size_t pieceUsed_ = 0;
+    char* lastCut_ = nullptr;
 };
 
 LargeBlocks& Blocks() {
@@ -93,9 +138,13 @@ LargeBlocks& Blocks() {
 }
 
 void* AllocateOrNull(size_t size) noexcept {
-    if (size >= kLargeBlock)
-        if (void* block = Blocks().Allocate(size))
+    if (size >= kLargeBlock) {
+        if (void* block = Blocks().AllocateLarge(size))
             return block;
+    } else if (size >= kMediumBlock) {
+        if (void* block = Blocks().AllocateMedium(size))
+            return block;
+    }
     return std::malloc(size == 0 ? 1 : size);
 }
 
