@@ -1,7 +1,6 @@
 #include "scorecells.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <new>
 
 namespace tandem {
@@ -18,15 +17,14 @@ FlatScoreCells::FlatScoreCells(int64_t side)
     : side_(side), tilesPerSide_((side + kTileSide - 1) / kTileSide),
       tileWritten_(static_cast<size_t>(tilesPerSide_ * tilesPerSide_)),
       rowGeneration_(static_cast<size_t>(side)), colGeneration_(static_cast<size_t>(side)) {
-    // calloc leaves untouched pages unmapped, so memory follows the cells written.
-    size_t cellCount = static_cast<size_t>(tilesPerSide_ * tilesPerSide_) * kTileCells;
-    cells_ = static_cast<uint32_t*>(std::calloc(cellCount, sizeof(uint32_t)));
-    if (!cells_)
-        throw std::bad_alloc();
+    // Left uncleared: a tile is cleared when it is first written, so memory follows the tiles
+    // written and no page is touched for the others.
+    const size_t cellCount = static_cast<size_t>(tilesPerSide_ * tilesPerSide_) * kTileCells;
+    cells_ = new uint32_t[cellCount];
 }
 
 FlatScoreCells::~FlatScoreCells() {
-    std::free(cells_);
+    delete[] cells_;
 }
 
 void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
@@ -38,7 +36,10 @@ void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
         aside_[row * side_ + col] = score;
     }
     const size_t tile = Tile(row, col);
-    tileWritten_[tile] = 1;
+    if (!tileWritten_[tile]) {
+        std::fill_n(cells_ + tile * kTileCells, kTileCells, kEmpty);
+        tileWritten_[tile] = 1;
+    }
     cells_[CellIndex(tile, row, col)] = stored |
                                         uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
                                         uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
@@ -46,15 +47,13 @@ void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
 
 // A cell holds its row's generation in bits 8-19 and its column's in bits 20-31.
 FlatScoreCells::Strip FlatScoreCells::RowStrip(int64_t row) const {
-    Strip strip;
-    const size_t tileRow = static_cast<size_t>(row >> kTileShift);
-    strip.cells_ = cells_ + tileRow * static_cast<size_t>(tilesPerSide_) * kTileCells +
-                   static_cast<size_t>((row & (kTileSide - 1)) * kTileSide);
-    strip.tileWritten_ = tileWritten_.data();
+    Strip strip = CommonStrip();
     strip.liveGenerations_ = colGeneration_.data();
-    strip.tileBase_ = tileRow * static_cast<size_t>(tilesPerSide_);
-    strip.tileStep_ = 1;
-    strip.cellStep_ = kTileCells;
+    strip.diagonalSign_ = 1;
+    strip.diagonalOffset_ = -(row >> kTileShift);
+    strip.fixedTileRow_ = row >> kTileShift;
+    strip.movingTileRow_ = 0;
+    strip.fixedInTile_ = static_cast<size_t>((row & (kTileSide - 1)) * kTileSide);
     strip.inTileStep_ = 1;
     strip.fixedGeneration_ = rowGeneration_[static_cast<size_t>(row)];
     strip.liveShift_ = 12;
@@ -62,17 +61,24 @@ FlatScoreCells::Strip FlatScoreCells::RowStrip(int64_t row) const {
 }
 
 FlatScoreCells::Strip FlatScoreCells::ColumnStrip(int64_t col) const {
-    Strip strip;
-    const size_t tileColumn = static_cast<size_t>(col >> kTileShift);
-    strip.cells_ = cells_ + tileColumn * kTileCells + static_cast<size_t>(col & (kTileSide - 1));
-    strip.tileWritten_ = tileWritten_.data();
+    Strip strip = CommonStrip();
     strip.liveGenerations_ = rowGeneration_.data();
-    strip.tileBase_ = tileColumn;
-    strip.tileStep_ = static_cast<size_t>(tilesPerSide_);
-    strip.cellStep_ = static_cast<size_t>(tilesPerSide_) * kTileCells;
+    strip.diagonalSign_ = -1;
+    strip.diagonalOffset_ = col >> kTileShift;
+    strip.fixedTileRow_ = 0;
+    strip.movingTileRow_ = 1;
+    strip.fixedInTile_ = static_cast<size_t>(col & (kTileSide - 1));
     strip.inTileStep_ = kTileSide;
     strip.fixedGeneration_ = uint32_t{colGeneration_[static_cast<size_t>(col)]} << 12;
     strip.liveShift_ = 0;
+    return strip;
+}
+
+FlatScoreCells::Strip FlatScoreCells::CommonStrip() const {
+    Strip strip;
+    strip.cells_ = cells_;
+    strip.tileWritten_ = tileWritten_.data();
+    strip.tilesPerSide_ = tilesPerSide_;
     return strip;
 }
 

@@ -18,8 +18,9 @@ constexpr int32_t kBelowDepth = -2;
 // the 12-bit generation of its row and of its column when it was written: clearing a row or column
 // only bumps its generation, and a cell whose generations are out of date reads as empty. A
 // generation that wraps round to 0 clears its cells for real, so an old cell can never come back
-// to life. Cells are laid out in square tiles of one page, so that the band of pairs around the
-// diagonal that a run scores touches few pages.
+// to life. Cells are laid out in square tiles of one page, and the tiles by their distance from
+// the diagonal, so that the band of pairs around the diagonal that a run scores touches few
+// pages, and few large pages where the block is backed by them.
 class FlatScoreCells {
 public:
     explicit FlatScoreCells(int64_t side);
@@ -55,10 +56,10 @@ public:
         // The score at physical position `at` along the strip, kBelowDepth, or kNoScore when the
         // cell is empty or holds a score kept aside (which Read answers).
         int32_t Read(int64_t at) const {
-            const size_t major = static_cast<size_t>(at >> kTileShift);
-            if (!tileWritten_[tileBase_ + major * tileStep_])
+            const size_t tile = TileAt(at);
+            if (!tileWritten_[tile])
                 return kNoScore;
-            const uint32_t cell = *CellAt(at);
+            const uint32_t cell = *CellAt(tile, at);
             const uint32_t stored = cell & 0xFF;
             if (stored == kEmpty ||
                 (cell >> 8) != (fixedGeneration_ |
@@ -68,21 +69,34 @@ public:
                 return stored == kBelow ? kBelowDepth : kNoScore;
             return static_cast<int32_t>(stored) - 1;
         }
-        void Prefetch(int64_t at) const { __builtin_prefetch(CellAt(at)); }
+        void Prefetch(int64_t at) const { __builtin_prefetch(CellAt(TileAt(at), at)); }
 
     private:
         friend class FlatScoreCells;
-        const uint32_t* CellAt(int64_t at) const {
-            return cells_ + static_cast<size_t>(at >> kTileShift) * cellStep_ +
+        // Along a row the tile's distance from the diagonal grows with the position, along a
+        // column it shrinks.
+        size_t TileAt(int64_t at) const {
+            const int64_t major = at >> kTileShift;
+            int64_t distance = diagonalSign_ * major + diagonalOffset_;
+            if (distance < 0)
+                distance += tilesPerSide_;
+            return static_cast<size_t>(distance * tilesPerSide_ + fixedTileRow_ +
+                                       major * movingTileRow_);
+        }
+        const uint32_t* CellAt(size_t tile, int64_t at) const {
+            return cells_ + tile * kTileCells + fixedInTile_ +
                    static_cast<size_t>(at & (kTileSide - 1)) * inTileStep_;
         }
 
-        const uint32_t* cells_ = nullptr; // the strip's cell in the first tile along it
+        const uint32_t* cells_ = nullptr;
         const uint8_t* tileWritten_ = nullptr;
         const uint16_t* liveGenerations_ = nullptr; // of the rows (or columns) along the strip
-        size_t tileBase_ = 0;
-        size_t tileStep_ = 0;          // tiles from one along the strip to the next
-        size_t cellStep_ = 0;          // cells from one tile along the strip to the next
+        int64_t tilesPerSide_ = 0;
+        int64_t diagonalSign_ = 1;
+        int64_t diagonalOffset_ = 0;
+        int64_t fixedTileRow_ = 0;     // the strip's tile row, for a row
+        int64_t movingTileRow_ = 0;    // 1 for a column, whose tile row moves along it
+        size_t fixedInTile_ = 0;       // the strip's offset inside each tile
         size_t inTileStep_ = 0;        // cells from one position to the next inside a tile
         uint32_t fixedGeneration_ = 0; // the strip's own generation, as a cell holds it
         int liveShift_ = 0;
@@ -107,14 +121,20 @@ private:
     static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
     static constexpr int64_t kTileCells = kTileSide * kTileSide;
 
+    // Tiles at the same distance from the diagonal (going right, round the ring) are neighbours.
     size_t Tile(int64_t row, int64_t col) const {
-        return static_cast<size_t>((row >> kTileShift) * tilesPerSide_ + (col >> kTileShift));
+        const int64_t tileRow = row >> kTileShift;
+        int64_t distance = (col >> kTileShift) - tileRow;
+        if (distance < 0)
+            distance += tilesPerSide_;
+        return static_cast<size_t>(distance * tilesPerSide_ + tileRow);
     }
     static size_t CellIndex(size_t tile, int64_t row, int64_t col) {
         return tile * kTileCells +
                static_cast<size_t>((row & (kTileSide - 1)) * kTileSide + (col & (kTileSide - 1)));
     }
     size_t Index(int64_t row, int64_t col) const { return CellIndex(Tile(row, col), row, col); }
+    Strip CommonStrip() const;
 
     int64_t side_;
     int64_t tilesPerSide_;
