@@ -113,8 +113,8 @@ bool SyncSearch::Pass() {
             doneL = doneL_;
             doneR = doneR_;
         };
-        // Row c's cached scores against the other side's lines, taken again after the window
-        // has moved.
+        // Row c's cached scores against the other side's lines, taken again when a pair was
+        // scored or probed further, either of which may have moved the window.
         ScoreWindow::Strip scoresL = run_.ScoresOf(left_, c);
         ScoreWindow::Strip scoresR = run_.ScoresOf(right_, c);
         uint64_t revision = run_.WindowRevision();
@@ -125,33 +125,45 @@ bool SyncSearch::Pass() {
             scoresR = run_.ScoresOf(right_, c);
             revision = run_.WindowRevision();
         };
+        // Only a probe that goes further can lower the threshold or find an exact match, so the
+        // row's decision is looked at after the first step and after such probes.
+        bool decide = true;
         while (pA < limR_ || pB < limL_) {
             scoresL.Prefetch(pA + kPrefetchDistance);
             scoresR.Prefetch(pB + kPrefetchDistance);
+            bool scored = false;
             if (!doneL && !emptyL && pA < limR_ &&
-                MayConfirm(keyL, c, left_, right_, pA, scoresL)) {
+                MayConfirm(keyL, c, left_, right_, pA, scoresL, scored)) {
                 publish();
                 ProbeLeft(c, keyL, emptiesL, emptiesR);
                 takeBack();
+                scored = decide = true;
             }
-            followWindow();
+            if (scored)
+                followWindow();
             ++pA;
+            scored = false;
             if (!doneR && !emptyR && pB < limL_ &&
-                MayConfirm(keyR, c, right_, left_, pB, scoresR)) {
+                MayConfirm(keyR, c, right_, left_, pB, scoresR, scored)) {
                 publish();
                 ProbeRight(c, keyR, emptiesL, emptiesR);
                 takeBack();
+                scored = decide = true;
             }
-            followWindow();
+            if (scored)
+                followWindow();
             ++pB;
-            if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_)) {
-                publish();
-                return true;
-            }
-            if (threshold_ != thresholdSeen) {
-                thresholdSeen = threshold_;
-                costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
-                costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
+            if (decide) {
+                decide = false;
+                if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_)) {
+                    publish();
+                    return true;
+                }
+                if (threshold_ != thresholdSeen) {
+                    thresholdSeen = threshold_;
+                    costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
+                    costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
+                }
             }
             if (!doneL && IsCostly(pA, costlyL, emptiesL, c))
                 doneL = true;

@@ -39,15 +39,17 @@ private:
     // False when line c of x is certain not to be confirmed at line p of y: most probes meet an
     // empty line or a pair below Depth that cannot start a split line, known from the cache.
     // `scores` are line c's cached scores; a pair not among them is scored, which may move the
-    // window.
+    // window and sets `scored`.
     bool MayConfirm(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
-                    const ScoreWindow::Strip& scores) {
+                    const ScoreWindow::Strip& scores, bool& scored) {
         const std::string_view target = y.Key(static_cast<int>(p));
         if (target.empty())
             return false;
         int32_t score = scores.Get(p);
-        if (score == kNoScore)
+        if (score == kNoScore) {
             score = run_.PairScore(x, c, p);
+            scored = true;
+        }
         return score >= run_.Depth() || MayStartSplitLine(key, target);
     }
     static bool MayStartSplitLine(std::string_view key, std::string_view target) {
