@@ -95,6 +95,7 @@ void AlignmentRun::ReplaceLine(LineList& list, int at, std::string_view text) {
     if (at != inherited.index)
         inherited = {at, list.Key(at)};
     list.Put(at, text);
+    IsLeft(list) ? window_.ForgetRejectsOfRow(at) : window_.ForgetRejectsOfColumn(at);
 }
 
 void AlignmentRun::EmitBlock(LineList& x, LineList& y, StringList& marksX, StringList& marksY,

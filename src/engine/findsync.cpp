@@ -129,29 +129,57 @@ bool SyncSearch::Pass() {
         // row's decision is looked at after the first step and after such probes.
         bool decide = true;
         while (pA < limR_ || pB < limL_) {
+            if (!decide) {
+                // Steps whose probes are all marked as going no further change nothing but the
+                // positions, so they are passed over together.
+                const int64_t nextL = NextProbe(doneL || emptyL, pA, limR_, costlyL, scoresL);
+                const int64_t nextR = NextProbe(doneR || emptyR, pB, limL_, costlyR, scoresR);
+                if (nextL == kNoProbe && nextR == kNoProbe)
+                    break;
+                const int64_t steps = std::min(nextL - pA, nextR - pB);
+                if (steps > 0) {
+                    pA += steps;
+                    pB += steps;
+                    if (!doneL && IsCostly(pA, costlyL, emptiesL, c))
+                        doneL = true;
+                    if (!doneR && IsCostly(pB, costlyR, emptiesR, c))
+                        doneR = true;
+                    if (doneL && doneR)
+                        break;
+                    continue;
+                }
+            }
             scoresL.Prefetch(pA + kPrefetchDistance);
             scoresR.Prefetch(pB + kPrefetchDistance);
             bool scored = false;
-            if (!doneL && !emptyL && pA < limR_ &&
-                MayConfirm(keyL, c, left_, right_, pA, scoresL, scored)) {
-                publish();
-                ProbeLeft(c, keyL, emptiesL, emptiesR);
-                takeBack();
-                scored = decide = true;
+            if (!doneL && !emptyL && pA < limR_) {
+                if (MayConfirm(keyL, c, left_, right_, pA, scoresL, scored)) {
+                    publish();
+                    ProbeLeft(c, keyL, emptiesL, emptiesR);
+                    takeBack();
+                    scored = decide = true;
+                    followWindow();
+                } else {
+                    if (scored)
+                        followWindow();
+                    scoresL.MarkReject(pA);
+                }
             }
-            if (scored)
-                followWindow();
             ++pA;
             scored = false;
-            if (!doneR && !emptyR && pB < limL_ &&
-                MayConfirm(keyR, c, right_, left_, pB, scoresR, scored)) {
-                publish();
-                ProbeRight(c, keyR, emptiesL, emptiesR);
-                takeBack();
-                scored = decide = true;
+            if (!doneR && !emptyR && pB < limL_) {
+                if (MayConfirm(keyR, c, right_, left_, pB, scoresR, scored)) {
+                    publish();
+                    ProbeRight(c, keyR, emptiesL, emptiesR);
+                    takeBack();
+                    scored = decide = true;
+                    followWindow();
+                } else {
+                    if (scored)
+                        followWindow();
+                    scoresR.MarkReject(pB);
+                }
             }
-            if (scored)
-                followWindow();
             ++pB;
             if (decide) {
                 decide = false;
@@ -175,6 +203,18 @@ bool SyncSearch::Pass() {
         publish();
     }
     return false;
+}
+
+int64_t SyncSearch::NextProbe(bool never, int64_t p, int64_t limit, int64_t firstCostly,
+                              const ScoreWindow::Strip& scores) {
+    if (never || p >= limit)
+        return kNoProbe;
+    // Where each probe must be costed, or this one is already too costly, nothing is passed over.
+    if (firstCostly == kCheckEachProbe || p >= firstCostly)
+        return p;
+    const int64_t end = std::min(limit, firstCostly);
+    const int64_t next = scores.FirstUnmarked(p, end);
+    return next >= end ? kNoProbe : next;
 }
 
 int64_t SyncSearch::FirstCostlyProbe(int empties, int64_t c, int64_t lastProbe) const {

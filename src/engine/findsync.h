@@ -8,6 +8,7 @@
 #include "alignmentrun.h"
 
 #include <cstring>
+#include <limits>
 
 namespace tandem {
 
@@ -69,6 +70,12 @@ private:
             return SyncCost(p, kFullScore, empties, c) >= threshold_;
         return p >= firstCostly;
     }
+    // The first position from p on where a side probes a pair not marked as going no further,
+    // or kNoProbe when the side probes no more in this row (never: it is done, or its line is
+    // empty).
+    static constexpr int64_t kNoProbe = std::numeric_limits<int64_t>::max();
+    static int64_t NextProbe(bool never, int64_t p, int64_t limit, int64_t firstCostly,
+                             const ScoreWindow::Strip& scores);
     void VerifyRun(int32_t& cost, LineList& x, LineList& y, int emptiesOther, int emptiesOwn,
                    int64_t q, int64_t c);
     void Resync(LineList& x, int64_t& xRow, int32_t& r, int64_t& yRow);

@@ -1,6 +1,7 @@
 #include "scorewindow.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tandem {
 
@@ -11,7 +12,22 @@ constexpr int64_t kWidestWindow = int64_t{1} << 31;
 } // namespace
 
 ScoreWindow::ScoreWindow(int64_t k)
-    : k_(std::clamp<int64_t>(k, 0, kWidestWindow)), side_(k_ + 1), cells_(side_) {}
+    : k_(std::clamp<int64_t>(k, 0, kWidestWindow)), side_(k_ + 1), cells_(side_) {
+    if (cells_.Flat())
+        marks_ = std::make_unique<RejectMarks>(side_);
+}
+
+void ScoreWindow::ClearRow(int64_t physical) {
+    cells_.ClearRow(physical);
+    if (marks_)
+        marks_->ClearRow(physical);
+}
+
+void ScoreWindow::ClearColumn(int64_t physical) {
+    cells_.ClearColumn(physical);
+    if (marks_)
+        marks_->ClearColumn(physical);
+}
 
 void ScoreWindow::Put(int64_t row, int64_t col, int32_t score) {
     if (row > rows_.base + k_)
@@ -30,13 +46,15 @@ void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
     int64_t distance = index - k_ - axis.base;
     if (distance >= side_) {
         cells_.ClearAll();
+        if (marks_)
+            marks_->ClearAll();
     } else {
         for (int64_t step = 0; step < distance; ++step) {
             int64_t physical = (axis.turn + step) % side_;
             if (rows)
-                cells_.ClearRow(physical);
+                ClearRow(physical);
             else
-                cells_.ClearColumn(physical);
+                ClearColumn(physical);
         }
     }
     axis.turn = (axis.turn + distance) % side_;
@@ -46,8 +64,11 @@ void ScoreWindow::Slide(Axis& axis, int64_t index, bool rows) {
 bool ScoreWindow::ShiftRows(int64_t at) {
     if (!Covers(rows_, at))
         return false;
-    cells_.ClearRow(Physical(rows_, at));
+    ClearRow(Physical(rows_, at));
     ++rows_.base;
+    // The cells now answer for the next index: the rows up to the insertion answer for other
+    // lines than their own, and the boundary below which marks do not hold moves with the cells.
+    rowsMarkedFrom_ = std::max(rowsMarkedFrom_ + 1, at + 1);
     ++revision_;
     return true;
 }
@@ -55,10 +76,45 @@ bool ScoreWindow::ShiftRows(int64_t at) {
 bool ScoreWindow::ShiftColumns(int64_t at) {
     if (!Covers(cols_, at))
         return false;
-    cells_.ClearColumn(Physical(cols_, at));
+    ClearColumn(Physical(cols_, at));
     ++cols_.base;
+    colsMarkedFrom_ = std::max(colsMarkedFrom_ + 1, at + 1);
     ++revision_;
     return true;
+}
+
+void ScoreWindow::ForgetRejectsOfRow(int64_t index) {
+    rowsMarkedFrom_ = std::max(rowsMarkedFrom_, index + 1);
+    ++revision_;
+}
+
+void ScoreWindow::ForgetRejectsOfColumn(int64_t index) {
+    colsMarkedFrom_ = std::max(colsMarkedFrom_, index + 1);
+    ++revision_;
+}
+
+int64_t ScoreWindow::Strip::FirstUnmarked(int64_t from, int64_t end) const {
+    if (!marks_.Present() || from < markedFrom_ || from < base_)
+        return from;
+    // Past the window's end nothing is cached, so nothing is marked.
+    const int64_t covered = std::min(end, base_ + k_ + 1);
+    if (from >= covered)
+        return from;
+    int64_t index = from;
+    while (index < covered) {
+        const int64_t physical = Physical(index);
+        const int64_t bit = physical % RejectMarks::kWordBits;
+        const int64_t span =
+            std::min({RejectMarks::kWordBits - bit, side_ - physical, covered - index});
+        uint64_t unmarked =
+            ~marks_.Word(static_cast<size_t>(physical / RejectMarks::kWordBits)) >> bit;
+        if (span < RejectMarks::kWordBits)
+            unmarked &= (uint64_t{1} << span) - 1;
+        if (unmarked)
+            return index + std::countr_zero(unmarked);
+        index += span;
+    }
+    return covered;
 }
 
 ScoreWindow::Strip ScoreWindow::MakeStrip(int64_t line, bool rows) const {
@@ -80,6 +136,12 @@ ScoreWindow::Strip ScoreWindow::MakeStrip(int64_t line, bool rows) const {
     strip.turn_ = other.turn;
     strip.k_ = k_;
     strip.side_ = side_;
+    const int64_t ownMarkedFrom = rows ? rowsMarkedFrom_ : colsMarkedFrom_;
+    strip.markedFrom_ = std::max(rows ? colsMarkedFrom_ : rowsMarkedFrom_, other.base);
+    if (marks_ && strip.covered_ && line >= ownMarkedFrom) {
+        const int64_t physical = Physical(own, line);
+        strip.marks_ = rows ? marks_->RowMarks(physical) : marks_->ColumnMarks(physical);
+    }
     return strip;
 }
 

@@ -5,9 +5,11 @@
 // next index. The alignment's results depend on all of that, so it is kept exactly.
 #pragma once
 
+#include "rejectmarks.h"
 #include "scorecells.h"
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -46,6 +48,14 @@ public:
             if (flat_ && covered_ && index >= base_ && index <= base_ + k_)
                 cells_.Prefetch(Physical(index));
         }
+        // The first index in from .. end - 1 whose probe is not marked as going no further, or
+        // end when all are.
+        int64_t FirstUnmarked(int64_t from, int64_t end) const;
+        // Marks the probe of the pair of the strip's line and line `index` as going no further.
+        void MarkReject(int64_t index) {
+            if (marks_.Present() && index >= markedFrom_ && index <= base_ + k_)
+                marks_.Mark(Physical(index));
+        }
 
     private:
         friend class ScoreWindow;
@@ -64,11 +74,17 @@ public:
         int64_t turn_ = 0;
         int64_t k_ = 0;
         int64_t side_ = 0;
+        RejectMarks::Line marks_; // absent when the strip's own line has none that hold
+        int64_t markedFrom_ = 0;  // the first index of the other axis whose marks hold
     };
     Strip RowStrip(int64_t row) const { return MakeStrip(row, true); }
     Strip ColumnStrip(int64_t col) const { return MakeStrip(col, false); }
     // Changes whenever the window slides or shifts, which ends every strip taken before.
     uint64_t Revision() const { return revision_; }
+    // The line at `index` of the left list (rows) or the right list now holds other text, so
+    // what was learnt about its probes no longer holds.
+    void ForgetRejectsOfRow(int64_t index);
+    void ForgetRejectsOfColumn(int64_t index);
     // A line was inserted at index `at` of the left list (rows) or the right list (columns).
     // False when `at` is outside the window, which then stays as it is.
     bool ShiftRows(int64_t at);
@@ -85,6 +101,9 @@ public:
         });
         for (auto [row, col] : below)
             cells_.Write(Physical(rows_, row), Physical(cols_, col), exactScore(row, col));
+        if (marks_)
+            marks_->ClearAll();
+        ++revision_;
     }
 
 private:
@@ -109,6 +128,8 @@ private:
     }
     // Moves the axis so that index is its last covered one, clearing the lines that leave.
     void Slide(Axis& axis, int64_t index, bool rows);
+    void ClearRow(int64_t physical);
+    void ClearColumn(int64_t physical);
     Strip MakeStrip(int64_t line, bool rows) const;
 
     int64_t k_;
@@ -116,6 +137,11 @@ private:
     Axis rows_;
     Axis cols_;
     ScoreCells cells_;
+    std::unique_ptr<RejectMarks> marks_; // with flat cells only
+    // Below these indexes the cells may answer for other lines than the ones there now (after a
+    // shift, or a line that was given other text), so marks there are neither used nor made.
+    int64_t rowsMarkedFrom_ = 0;
+    int64_t colsMarkedFrom_ = 0;
     uint64_t revision_ = 0;
 };
 

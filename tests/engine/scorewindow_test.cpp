@@ -1,6 +1,7 @@
 // The score window's observable behaviour: sliding, dropped puts and shifts all change later reads.
 #include "engine/scorewindow.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <tuple>
@@ -149,6 +150,57 @@ TEST(ScoreWindow, StripsAnswerAsGetDoes) {
     ExpectStripsAnswerAsGet(10, 1);
     ExpectStripsAnswerAsGet(70, 2);   // several tiles, a ring that wraps inside them
     ExpectStripsAnswerAsGet(5000, 3); // a map of pairs instead of flat cells
+}
+
+// Marks every index of the strip in first .. last except those in `except`.
+void MarkAll(ScoreWindow::Strip strip, int64_t first, int64_t last,
+             std::vector<int64_t> except = {}) {
+    for (int64_t index = first; index <= last; ++index)
+        if (std::find(except.begin(), except.end(), index) == except.end())
+            strip.MarkReject(index);
+}
+
+TEST(ScoreWindow, MarkedProbesArePassedOverUpToTheFirstUnmarkedOne) {
+    ScoreWindow window(300);
+    window.Put(400, 400, 10); // the ring has turned, so physical positions wrap inside the range
+    MarkAll(window.RowStrip(150), 110, 390, {250});
+    EXPECT_EQ(window.RowStrip(150).FirstUnmarked(110, 390), 250);
+    EXPECT_EQ(window.RowStrip(150).FirstUnmarked(251, 380), 380);
+    EXPECT_EQ(window.RowStrip(150).FirstUnmarked(251, 395), 391);
+    // Past the window's last column nothing is cached, and so nothing is marked.
+    MarkAll(window.RowStrip(150), 391, 420);
+    EXPECT_EQ(window.RowStrip(150).FirstUnmarked(391, 420), 401);
+    // Rows and columns keep their own marks.
+    EXPECT_EQ(window.RowStrip(151).FirstUnmarked(110, 390), 110);
+    EXPECT_EQ(window.ColumnStrip(150).FirstUnmarked(110, 390), 110);
+    MarkAll(window.ColumnStrip(150), 120, 130);
+    EXPECT_EQ(window.ColumnStrip(150).FirstUnmarked(120, 200), 131);
+}
+
+TEST(ScoreWindow, MarksGoWithTheCellsTheyWereLearntFrom) {
+    ScoreWindow window(300);
+    MarkAll(window.RowStrip(10), 0, 299);
+    MarkAll(window.ColumnStrip(20), 0, 299);
+    // Sliding the columns clears the ones that leave, and with them the marks of every row for
+    // the group of 64 columns each belongs to.
+    window.Put(0, 302, 5);
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(2, 300), 2);
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(64, 300), 300);
+    EXPECT_EQ(window.ColumnStrip(20).FirstUnmarked(0, 299), 299); // the column's own marks stay
+    // A line inserted into the right list: the columns up to it answer for other lines now.
+    MarkAll(window.RowStrip(10), 64, 301);
+    EXPECT_TRUE(window.ShiftColumns(100));
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(90, 300), 90);
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(102, 300), 102); // its group was cleared
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(200, 300), 300); // the others moved with it
+    // Rows given other text, and cells worked out again, take their marks with them.
+    MarkAll(window.RowStrip(10), 200, 301);
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(200, 300), 300);
+    window.ForgetRejectsOfRow(10);
+    EXPECT_EQ(window.RowStrip(10).FirstUnmarked(200, 300), 200);
+    MarkAll(window.RowStrip(11), 200, 301);
+    window.ResolveBelowDepth([](int64_t, int64_t) { return 0; });
+    EXPECT_EQ(window.RowStrip(11).FirstUnmarked(200, 300), 200);
 }
 
 } // namespace
