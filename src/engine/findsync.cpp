@@ -76,133 +76,124 @@ bool SyncSearch::Pass() {
     int emptiesR = 0;
     const int64_t lastProbe = std::max(limR_, limL_) + 1;
     for (int64_t c = k0_; c < limR_ || c < limL_; ++c) {
-        pA_ = c;
-        pB_ = c;
-        std::string_view keyL = left_.Key(static_cast<int>(c));
-        std::string_view keyR = right_.Key(static_cast<int>(c));
-        if (c == k0_ && !ContainsKey(keyL, keyR) && !ContainsKey(keyR, keyL)) {
-            pA_ = c + 1;
-            pB_ = c + 1;
+        ProbeRow row;
+        row.c = c;
+        row.keyL = left_.Key(static_cast<int>(c));
+        row.keyR = right_.Key(static_cast<int>(c));
+        row.pA = c;
+        row.pB = c;
+        if (c == k0_ && !ContainsKey(row.keyL, row.keyR) && !ContainsKey(row.keyR, row.keyL)) {
+            row.pA = c + 1;
+            row.pB = c + 1;
         }
-        const bool emptyL = keyL.empty();
-        const bool emptyR = keyR.empty();
-        emptiesL += emptyL;
-        emptiesR += emptyR;
+        emptiesL += row.keyL.empty();
+        emptiesR += row.keyR.empty();
+        row.emptiesL = emptiesL;
+        row.emptiesR = emptiesR;
+        row.lastProbe = lastProbe;
         // The cost of a perfect match at the probe row itself, which only the threshold is
         // compared with as the probes go on.
-        const int32_t rowCostL = SyncCost(c, kFullScore, emptiesL, c);
-        const int32_t rowCostR = SyncCost(c, kFullScore, emptiesR, c);
-        int32_t thresholdSeen = threshold_;
-        int64_t costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
-        int64_t costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
-
-        // The positions and the done flags live in locals while the probes meet rejects, so
-        // that nothing is stored in the loop and the window's geometry can stay in registers;
-        // the members are brought up to date around each probe that goes further.
-        int64_t pA = pA_;
-        int64_t pB = pB_;
-        bool doneL = false;
-        bool doneR = false;
-        auto publish = [&] {
-            pA_ = pA;
-            pB_ = pB;
-            doneL_ = doneL;
-            doneR_ = doneR;
-        };
-        auto takeBack = [&] {
-            doneL = doneL_;
-            doneR = doneR_;
-        };
-        // Row c's cached scores against the other side's lines, taken again when a pair was
-        // scored or probed further, either of which may have moved the window.
-        ScoreWindow::Strip scoresL = run_.ScoresOf(left_, c);
-        ScoreWindow::Strip scoresR = run_.ScoresOf(right_, c);
-        uint64_t revision = run_.WindowRevision();
-        auto followWindow = [&] {
-            if (run_.WindowRevision() == revision)
-                return;
-            scoresL = run_.ScoresOf(left_, c);
-            scoresR = run_.ScoresOf(right_, c);
-            revision = run_.WindowRevision();
-        };
-        // Only a probe that goes further can lower the threshold or find an exact match, so the
-        // row's decision is looked at after the first step and after such probes.
-        bool decide = true;
-        while (pA < limR_ || pB < limL_) {
-            if (!decide) {
-                // Steps whose probes are all marked as going no further change nothing but the
-                // positions, so they are passed over together.
-                const int64_t nextL = NextProbe(doneL || emptyL, pA, limR_, costlyL, scoresL);
-                const int64_t nextR = NextProbe(doneR || emptyR, pB, limL_, costlyR, scoresR);
-                if (nextL == kNoProbe && nextR == kNoProbe)
-                    break;
-                const int64_t steps = std::min(nextL - pA, nextR - pB);
-                if (steps > 0) {
-                    pA += steps;
-                    pB += steps;
-                    if (!doneL && IsCostly(pA, costlyL, emptiesL, c))
-                        doneL = true;
-                    if (!doneR && IsCostly(pB, costlyR, emptiesR, c))
-                        doneR = true;
-                    if (doneL && doneR)
-                        break;
-                    continue;
-                }
-            }
-            scoresL.Prefetch(pA + kPrefetchDistance);
-            scoresR.Prefetch(pB + kPrefetchDistance);
-            bool scored = false;
-            if (!doneL && !emptyL && pA < limR_) {
-                if (MayConfirm(keyL, c, left_, right_, pA, scoresL, scored)) {
-                    publish();
-                    ProbeLeft(c, keyL, emptiesL, emptiesR);
-                    takeBack();
-                    scored = decide = true;
-                    followWindow();
-                } else {
-                    if (scored)
-                        followWindow();
-                    scoresL.MarkReject(pA);
-                }
-            }
-            ++pA;
-            scored = false;
-            if (!doneR && !emptyR && pB < limL_) {
-                if (MayConfirm(keyR, c, right_, left_, pB, scoresR, scored)) {
-                    publish();
-                    ProbeRight(c, keyR, emptiesL, emptiesR);
-                    takeBack();
-                    scored = decide = true;
-                    followWindow();
-                } else {
-                    if (scored)
-                        followWindow();
-                    scoresR.MarkReject(pB);
-                }
-            }
-            ++pB;
-            if (decide) {
-                decide = false;
-                if ((rowCostL >= threshold_ && rowCostR >= threshold_) || (exactL_ && exactR_)) {
-                    publish();
-                    return true;
-                }
-                if (threshold_ != thresholdSeen) {
-                    thresholdSeen = threshold_;
-                    costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
-                    costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
-                }
-            }
-            if (!doneL && IsCostly(pA, costlyL, emptiesL, c))
-                doneL = true;
-            if (!doneR && IsCostly(pB, costlyR, emptiesR, c))
-                doneR = true;
-            if (doneL && doneR)
-                break;
-        }
-        publish();
+        row.rowCostL = SyncCost(c, kFullScore, emptiesL, c);
+        row.rowCostR = SyncCost(c, kFullScore, emptiesR, c);
+        row.thresholdSeen = threshold_;
+        row.costlyL = FirstCostlyProbe(emptiesL, c, lastProbe);
+        row.costlyR = FirstCostlyProbe(emptiesR, c, lastProbe);
+        row.scoresL = run_.ScoresOf(left_, c);
+        row.scoresR = run_.ScoresOf(right_, c);
+        row.revision = run_.WindowRevision();
+        const bool decided = ProbeAlong(row);
+        Publish(row);
+        if (decided)
+            return true;
     }
     return false;
+}
+
+bool SyncSearch::ProbeAlong(ProbeRow& row) {
+    // Only a probe that goes further can lower the threshold or find an exact match, so the
+    // row's decision is looked at after the first step and after such probes.
+    bool decide = true;
+    while (row.pA < limR_ || row.pB < limL_) {
+        if (!decide) {
+            const int64_t steps = MarkedSteps(row);
+            if (steps == kNoProbe)
+                break;
+            if (steps > 0) {
+                row.pA += steps;
+                row.pB += steps;
+                if (UpdateDone(row))
+                    break;
+                continue;
+            }
+        }
+        row.scoresL.Prefetch(row.pA + kPrefetchDistance);
+        row.scoresR.Prefetch(row.pB + kPrefetchDistance);
+        if (!row.doneL && !row.keyL.empty() && row.pA < limR_)
+            decide |= ProbeAt(row, true);
+        ++row.pA;
+        if (!row.doneR && !row.keyR.empty() && row.pB < limL_)
+            decide |= ProbeAt(row, false);
+        ++row.pB;
+        if (decide) {
+            decide = false;
+            if ((row.rowCostL >= threshold_ && row.rowCostR >= threshold_) || (exactL_ && exactR_))
+                return true;
+            if (threshold_ != row.thresholdSeen) {
+                row.thresholdSeen = threshold_;
+                row.costlyL = FirstCostlyProbe(row.emptiesL, row.c, row.lastProbe);
+                row.costlyR = FirstCostlyProbe(row.emptiesR, row.c, row.lastProbe);
+            }
+        }
+        if (UpdateDone(row))
+            break;
+    }
+    return false;
+}
+
+int64_t SyncSearch::MarkedSteps(const ProbeRow& row) const {
+    // Steps whose probes are all marked as going no further change nothing but the positions,
+    // so they are passed over together.
+    const int64_t nextL =
+        NextProbe(row.doneL || row.keyL.empty(), row.pA, limR_, row.costlyL, row.scoresL);
+    const int64_t nextR =
+        NextProbe(row.doneR || row.keyR.empty(), row.pB, limL_, row.costlyR, row.scoresR);
+    if (nextL == kNoProbe && nextR == kNoProbe)
+        return kNoProbe;
+    return std::min(nextL - row.pA, nextR - row.pB);
+}
+
+void SyncSearch::ProbeFurther(ProbeRow& row, bool fromLeft) {
+    Publish(row);
+    if (fromLeft)
+        ProbeLeft(row.c, row.keyL, row.emptiesL, row.emptiesR);
+    else
+        ProbeRight(row.c, row.keyR, row.emptiesL, row.emptiesR);
+    row.doneL = doneL_;
+    row.doneR = doneR_;
+    FollowWindow(row);
+}
+
+bool SyncSearch::UpdateDone(ProbeRow& row) const {
+    if (!row.doneL && IsCostly(row.pA, row.costlyL, row.emptiesL, row.c))
+        row.doneL = true;
+    if (!row.doneR && IsCostly(row.pB, row.costlyR, row.emptiesR, row.c))
+        row.doneR = true;
+    return row.doneL && row.doneR;
+}
+
+void SyncSearch::Publish(const ProbeRow& row) {
+    pA_ = row.pA;
+    pB_ = row.pB;
+    doneL_ = row.doneL;
+    doneR_ = row.doneR;
+}
+
+void SyncSearch::FollowWindow(ProbeRow& row) {
+    if (run_.WindowRevision() == row.revision)
+        return;
+    row.scoresL = run_.ScoresOf(left_, row.c);
+    row.scoresR = run_.ScoresOf(right_, row.c);
+    row.revision = run_.WindowRevision();
 }
 
 int64_t SyncSearch::NextProbe(bool never, int64_t p, int64_t limit, int64_t firstCostly,

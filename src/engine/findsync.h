@@ -32,8 +32,60 @@ private:
         char side = 0; // 'l', 'r', or 0 before the first acceptance
     };
 
+    // What the probes of one row go through: row c's two keys, how far each side has got, and
+    // the cached scores along it. The positions and done flags are the members' copies while
+    // the probes meet rejects, brought back to the members around each probe that goes further.
+    struct ProbeRow {
+        int64_t c = 0;
+        std::string_view keyL;
+        std::string_view keyR;
+        int emptiesL = 0;
+        int emptiesR = 0;
+        int64_t lastProbe = 0;
+        int32_t rowCostL = 0;
+        int32_t rowCostR = 0;
+        int32_t thresholdSeen = 0;
+        int64_t costlyL = 0;
+        int64_t costlyR = 0;
+        int64_t pA = 0;
+        int64_t pB = 0;
+        bool doneL = false;
+        bool doneR = false;
+        // Taken again when a pair was scored or probed further, which may move the window.
+        ScoreWindow::Strip scoresL;
+        ScoreWindow::Strip scoresR;
+        uint64_t revision = 0;
+    };
+
     // One pass over the probe rows; true when the search was decided.
     bool Pass();
+    // The probes of one row; true when the search was decided.
+    bool ProbeAlong(ProbeRow& row);
+    // How many steps from here probe only marked pairs on both sides, or kNoProbe when neither
+    // side probes again in this row.
+    int64_t MarkedSteps(const ProbeRow& row) const;
+    // One side's probe at its position; true when it went further than the cache. Most probes
+    // end here, at a known reject, which is then marked.
+    bool ProbeAt(ProbeRow& row, bool fromLeft) {
+        const int64_t p = fromLeft ? row.pA : row.pB;
+        bool scored = false;
+        if (MayConfirm(fromLeft ? row.keyL : row.keyR, row.c, fromLeft ? left_ : right_,
+                       fromLeft ? right_ : left_, p, fromLeft ? row.scoresL : row.scoresR,
+                       scored)) {
+            ProbeFurther(row, fromLeft);
+            return true;
+        }
+        // A pair scored just now may have moved the window, and the mark must go where it is.
+        if (scored)
+            FollowWindow(row);
+        (fromLeft ? row.scoresL : row.scoresR).MarkReject(p);
+        return false;
+    }
+    void ProbeFurther(ProbeRow& row, bool fromLeft);
+    // Ends each side whose next probe would be too costly; true when both are ended.
+    bool UpdateDone(ProbeRow& row) const;
+    void Publish(const ProbeRow& row);
+    void FollowWindow(ProbeRow& row);
     // Whether line c of x (with the given key) is confirmed at line p of y.
     bool Confirms(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
                   Match& match);
