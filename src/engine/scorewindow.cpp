@@ -93,9 +93,7 @@ void ScoreWindow::ForgetRejectsOfColumn(int64_t index) {
     ++revision_;
 }
 
-int64_t ScoreWindow::Strip::FirstUnmarked(int64_t from, int64_t end) const {
-    if (!marks_.Present() || from < markedFrom_ || from < base_)
-        return from;
+int64_t ScoreWindow::Strip::FirstUnmarkedFromMarked(int64_t from, int64_t end) const {
     // Past the window's end nothing is cached, so nothing is marked.
     const int64_t covered = std::min(end, base_ + k_ + 1);
     if (from >= covered)

@@ -49,8 +49,18 @@ public:
                 cells_.Prefetch(Physical(index));
         }
         // The first index in from .. end - 1 whose probe is not marked as going no further, or
-        // end when all are.
-        int64_t FirstUnmarked(int64_t from, int64_t end) const;
+        // end when all are. Most often `from` itself is not marked, which is answered here.
+        int64_t FirstUnmarked(int64_t from, int64_t end) const {
+            if (!marks_.Present() || from < markedFrom_ || from < base_ || from > base_ + k_ ||
+                from >= end)
+                return from;
+            const int64_t physical = Physical(from);
+            const uint64_t word =
+                marks_.Word(static_cast<size_t>(physical / RejectMarks::kWordBits));
+            if (((word >> (physical % RejectMarks::kWordBits)) & 1) == 0)
+                return from;
+            return FirstUnmarkedFromMarked(from, end);
+        }
         // Marks the probe of the pair of the strip's line and line `index` as going no further.
         void MarkReject(int64_t index) {
             if (marks_.Present() && index >= markedFrom_ && index <= base_ + k_)
@@ -59,6 +69,7 @@ public:
 
     private:
         friend class ScoreWindow;
+        int64_t FirstUnmarkedFromMarked(int64_t from, int64_t end) const;
         int64_t Physical(int64_t index) const {
             const int64_t physical = index - base_ + turn_;
             return physical >= side_ ? physical - side_ : physical;
