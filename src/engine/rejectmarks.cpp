@@ -6,7 +6,7 @@
 namespace tandem {
 
 RejectMarks::RejectMarks(int64_t side)
-    : side_(side), wordsPerLine_(static_cast<size_t>((side + kWordBits - 1) / kWordBits)) {
+    : wordsPerLine_(static_cast<size_t>((side + kWordBits - 1) / kWordBits)) {
     for (Table* table : {&rows_, &columns_}) {
         table->words.assign(static_cast<size_t>(side) * wordsPerLine_, 0);
         table->stamps.assign(static_cast<size_t>(side) * wordsPerLine_, 0);

@@ -56,7 +56,6 @@ private:
     // Moves the clock on; when it would wrap, every mark is forgotten and it starts again.
     uint32_t Tick();
 
-    int64_t side_;
     size_t wordsPerLine_;
     Table rows_;    // row r's marks of columns
     Table columns_; // column c's marks of rows

@@ -40,9 +40,10 @@ void FlatScoreCells::Write(int64_t row, int64_t col, int32_t score) {
         std::fill_n(cells_ + tile * kTileCells, kTileCells, kEmpty);
         tileWritten_[tile] = 1;
     }
-    cells_[CellIndex(tile, row, col)] = stored |
-                                        uint32_t{rowGeneration_[static_cast<size_t>(row)]} << 8 |
-                                        uint32_t{colGeneration_[static_cast<size_t>(col)]} << 20;
+    cells_[CellIndex(tile, row, col)] =
+        stored | Generations(rowGeneration_[static_cast<size_t>(row)],
+                             colGeneration_[static_cast<size_t>(col)])
+                     << 8;
 }
 
 // A cell holds its row's generation in bits 8-19 and its column's in bits 20-31.
@@ -55,7 +56,7 @@ FlatScoreCells::Strip FlatScoreCells::RowStrip(int64_t row) const {
     strip.movingTileRow_ = 0;
     strip.fixedInTile_ = static_cast<size_t>((row & (kTileSide - 1)) * kTileSide);
     strip.inTileStep_ = 1;
-    strip.fixedGeneration_ = rowGeneration_[static_cast<size_t>(row)];
+    strip.fixedGeneration_ = Generations(rowGeneration_[static_cast<size_t>(row)], 0);
     strip.liveShift_ = 12;
     return strip;
 }
@@ -69,7 +70,7 @@ FlatScoreCells::Strip FlatScoreCells::ColumnStrip(int64_t col) const {
     strip.movingTileRow_ = 1;
     strip.fixedInTile_ = static_cast<size_t>(col & (kTileSide - 1));
     strip.inTileStep_ = kTileSide;
-    strip.fixedGeneration_ = uint32_t{colGeneration_[static_cast<size_t>(col)]} << 12;
+    strip.fixedGeneration_ = Generations(0, colGeneration_[static_cast<size_t>(col)]);
     strip.liveShift_ = 0;
     return strip;
 }

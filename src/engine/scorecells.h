@@ -34,15 +34,10 @@ public:
         // A tile never written reads as empty without its page being mapped in for the read.
         if (!tileWritten_[tile])
             return kNoScore;
-        uint32_t cell = cells_[CellIndex(tile, row, col)];
-        uint32_t stored = cell & 0xFF;
-        if (stored == kEmpty ||
-            ((cell >> 8) & kGenerationMask) != rowGeneration_[static_cast<size_t>(row)] ||
-            (cell >> 20) != colGeneration_[static_cast<size_t>(col)])
-            return kNoScore;
-        if (stored >= kBelow)
-            return stored == kBelow ? kBelowDepth : aside_.at(row * side_ + col);
-        return static_cast<int32_t>(stored) - 1;
+        const int32_t score = Decode(cells_[CellIndex(tile, row, col)],
+                                     Generations(rowGeneration_[static_cast<size_t>(row)],
+                                                 colGeneration_[static_cast<size_t>(col)]));
+        return score == kKeptAside ? aside_.at(row * side_ + col) : score;
     }
     void Write(int64_t row, int64_t col, int32_t score);
     void ClearRow(int64_t row);
@@ -59,15 +54,11 @@ public:
             const size_t tile = TileAt(at);
             if (!tileWritten_[tile])
                 return kNoScore;
-            const uint32_t cell = *CellAt(tile, at);
-            const uint32_t stored = cell & 0xFF;
-            if (stored == kEmpty ||
-                (cell >> 8) != (fixedGeneration_ |
-                                uint32_t{liveGenerations_[static_cast<size_t>(at)]} << liveShift_))
-                return kNoScore;
-            if (stored >= kBelow)
-                return stored == kBelow ? kBelowDepth : kNoScore;
-            return static_cast<int32_t>(stored) - 1;
+            const int32_t score =
+                Decode(*CellAt(tile, at),
+                       fixedGeneration_ | uint32_t{liveGenerations_[static_cast<size_t>(at)]}
+                                              << liveShift_);
+            return score == kKeptAside ? kNoScore : score;
         }
         void Prefetch(int64_t at) const { __builtin_prefetch(CellAt(TileAt(at), at)); }
 
@@ -117,6 +108,21 @@ private:
     static constexpr uint32_t kBelow = 254;
     static constexpr uint32_t kAside = 255; // any other score outside 0..252, kept in aside_
     static constexpr uint32_t kGenerationMask = 0xFFF;
+    // What Decode answers for a score kept aside, which only aside_ knows.
+    static constexpr int32_t kKeptAside = -3;
+
+    // A cell's generations as it holds them above its score: the row's, then the column's.
+    static uint32_t Generations(uint16_t row, uint16_t col) { return row | uint32_t{col} << 12; }
+    // The score a cell holds if it was written at these generations, kBelowDepth, kKeptAside, or
+    // kNoScore for a cell empty or out of date.
+    static int32_t Decode(uint32_t cell, uint32_t generations) {
+        const uint32_t stored = cell & 0xFF;
+        if (stored == kEmpty || (cell >> 8) != generations)
+            return kNoScore;
+        if (stored >= kBelow)
+            return stored == kBelow ? kBelowDepth : kKeptAside;
+        return static_cast<int32_t>(stored) - 1;
+    }
     static constexpr int64_t kTileShift = 5;
     static constexpr int64_t kTileSide = int64_t{1} << kTileShift; // 32 x 32 cells: one 4 KB page
     static constexpr int64_t kTileCells = kTileSide * kTileSide;

@@ -96,8 +96,6 @@ void ScoreWindow::ForgetRejectsOfColumn(int64_t index) {
 int64_t ScoreWindow::Strip::FirstUnmarkedFromMarked(int64_t from, int64_t end) const {
     // Past the window's end nothing is cached, so nothing is marked.
     const int64_t covered = std::min(end, base_ + k_ + 1);
-    if (from >= covered)
-        return from;
     int64_t index = from;
     while (index < covered) {
         const int64_t physical = Physical(index);

@@ -69,6 +69,7 @@ public:
 
     private:
         friend class ScoreWindow;
+        // FirstUnmarked past a marked `from` inside the window and before `end`.
         int64_t FirstUnmarkedFromMarked(int64_t from, int64_t end) const;
         int64_t Physical(int64_t index) const {
             const int64_t physical = index - base_ + turn_;
