@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <string>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -83,6 +84,15 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
                     int64_t need = 0) {
     if (a.empty() || b.empty())
         return 0;
+    // One character matches once when the other text holds it anywhere; the skipping below would
+    // come to the same answer by way of a piece it never compares.
+    if (a.size() == 1 || b.size() == 1) {
+        if (need > 1)
+            return -1;
+        const std::string_view single = a.size() == 1 ? a : b;
+        const std::string_view other = a.size() == 1 ? b : a;
+        return std::memchr(other.data(), single[0], other.size()) ? 1 : 0;
+    }
     if (piecesByDepth.size() <= depth)
         piecesByDepth.resize(depth + 1);
     Pieces& pieces = piecesByDepth[depth];
@@ -165,6 +175,13 @@ int64_t EqualBytesBound(std::string_view a, std::string_view b) {
 // the line profiles have bounded them already.
 constexpr size_t kBoundedMiddle = 200;
 
+// Texts are scored for a depth only after their byte profiles have bounded them, and the profiles
+// bound nothing only when a kind counts past 255, so counting the middles' bytes again is worth it
+// for long texts alone.
+bool MayOutgrowProfile(std::string_view a, std::string_view b) {
+    return std::max(a.size(), b.size()) > std::numeric_limits<uint8_t>::max();
+}
+
 // The matched characters of two texts, or -1 when there are certainly fewer than `need` (0: no
 // limit).
 int64_t MatchCountAtLeast(std::string_view a, std::string_view b, int64_t need,
@@ -193,7 +210,7 @@ int64_t MatchCountAtLeast(std::string_view a, std::string_view b, int64_t need,
             const int64_t needInMiddles = need - matched;
             if (needInMiddles > 0 &&
                 (static_cast<int64_t>(std::min(middleA.size(), middleB.size())) < needInMiddles ||
-                 (middleA.size() + middleB.size() >= kBoundedMiddle &&
+                 (MayOutgrowProfile(a, b) && middleA.size() + middleB.size() >= kBoundedMiddle &&
                   EqualBytesBound(middleA, middleB) < needInMiddles)))
                 return -1;
             const int64_t inMiddles =
