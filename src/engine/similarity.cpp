@@ -68,13 +68,15 @@ private:
     std::array<int64_t, 256> last_;
 };
 
-// The 0-based position of the first c in text after `after`, or `missing`.
-int64_t FindAfter(std::string_view text, const LastPositions& last, int64_t after, char c,
-                  int64_t missing) {
-    int64_t from = after + 1;
-    if (from >= static_cast<int64_t>(text.size()) || !last.MayOccurAfter(c, after))
+// The 0-based position of the first c in text after `after` and not beyond `through`, or
+// `missing`.
+int64_t FindAfter(std::string_view text, const LastPositions& last, int64_t after, int64_t through,
+                  char c, int64_t missing) {
+    const int64_t from = after + 1;
+    const int64_t end = std::min(through + 1, static_cast<int64_t>(text.size()));
+    if (from >= end || !last.MayOccurAfter(c, after))
         return missing;
-    const void* found = std::memchr(text.data() + from, c, text.size() - static_cast<size_t>(from));
+    const void* found = std::memchr(text.data() + from, c, static_cast<size_t>(end - from));
     return found ? static_cast<const char*>(found) - text.data() : missing;
 }
 
@@ -123,8 +125,11 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
             ++matched, ++i, ++j;
             continue;
         }
-        int64_t nextA = FindAfter(a, lastInA, i, b[static_cast<size_t>(j)], lengthA);
-        int64_t nextB = FindAfter(b, lastInB, j, a[static_cast<size_t>(i)], lengthB);
+        int64_t nextA = FindAfter(a, lastInA, i, lengthA, b[static_cast<size_t>(j)], lengthA);
+        // A re-match in b further on than the one in a only decides that a moves alone, so b is
+        // searched no further than that.
+        const int64_t throughB = nextA == lengthA ? lengthB : j + (nextA - i);
+        int64_t nextB = FindAfter(b, lastInB, j, throughB, a[static_cast<size_t>(i)], lengthB);
         if (nextA == lengthA && nextB == lengthB) {
             ++i, ++j;
             continue;
