@@ -8,6 +8,7 @@
 #include <deque>
 #include <limits>
 #include <string>
+#include <vector>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -257,6 +258,31 @@ int64_t LeastMatchesFor(int32_t depth, int64_t lengthA, int64_t lengthB) {
     return least;
 }
 
+// LeastMatchesFor remembered by the lengths of short texts, for one depth at a time: most lines
+// are short, and the search asks again and again for the same few thousand pairs of lengths.
+class LeastMatchesByLength {
+public:
+    int64_t For(int32_t depth, int64_t lengthA, int64_t lengthB) {
+        if (lengthA >= kShort || lengthB >= kShort)
+            return LeastMatchesFor(depth, lengthA, lengthB);
+        if (depth != depth_) {
+            leastPlusOne_.assign(kShort * kShort, 0);
+            depth_ = depth;
+        }
+        uint8_t& known = leastPlusOne_[static_cast<size_t>(lengthA * kShort + lengthB)];
+        if (known == 0)
+            known = static_cast<uint8_t>(LeastMatchesFor(depth, lengthA, lengthB) + 1);
+        return known - 1;
+    }
+
+private:
+    // The least count is at most the shorter length plus one, so it fits a byte with one to spare.
+    static constexpr int64_t kShort = 128;
+    int32_t depth_ = -1;
+    std::vector<uint8_t> leastPlusOne_; // 0: not worked out yet
+};
+thread_local LeastMatchesByLength leastMatches;
+
 int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
                 const std::atomic<bool>* cancel) {
     if (a.empty() || b.empty())
@@ -265,7 +291,7 @@ int32_t ScoreOf(std::string_view a, std::string_view b, int32_t depth,
         return 100;
     const int64_t lengthA = static_cast<int64_t>(a.size());
     const int64_t lengthB = static_cast<int64_t>(b.size());
-    const int64_t need = depth > 0 ? LeastMatchesFor(depth, lengthA, lengthB) : 0;
+    const int64_t need = depth > 0 ? leastMatches.For(depth, lengthA, lengthB) : 0;
     const int64_t matched = MatchCountAtLeast(a, b, need, cancel);
     if (matched < 0)
         return kBelowDepth;
@@ -330,7 +356,8 @@ bool ProfilesScoreBelow(const ByteProfile& a, const ByteProfile& b, int64_t leng
                         int64_t lengthB, int32_t depth) {
     if (depth <= 0 || a.saturated || b.saturated || lengthA == 0 || lengthB == 0)
         return false;
-    return ScoreOfMatches(SharedCounts(a, b), lengthA, lengthB) < depth;
+    // The score grows with the matched count, so it is below depth exactly below the least count.
+    return SharedCounts(a, b) < leastMatches.For(depth, lengthA, lengthB);
 }
 
 bool LineScore(std::string_view a, std::string_view b, int32_t& score) {

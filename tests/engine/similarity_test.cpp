@@ -1,6 +1,7 @@
 #include "engine/scorecells.h"
 #include "engine/similarity.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -110,6 +111,31 @@ TEST(LineScoreFrom, StopsOnlyBelowDepth) {
             if (ProfilesScoreBelow(profileA, profileB, static_cast<int64_t>(a.size()),
                                    static_cast<int64_t>(b.size()), depth)) {
                 ASSERT_LT(exact, depth) << '"' << a << "\" / \"" << b << "\" depth " << depth;
+            }
+        }
+    }
+}
+
+// Texts of m a's followed by b's or by c's match exactly their m a's, which is all their profiles
+// have in common, so the bound must answer exactly whether such a pair scores below depth, for
+// short and long texts alike and whatever pairs of lengths were asked about before.
+TEST(ByteProfile, BoundIsExactWhereTheProfilesTellEverything) {
+    for (int32_t depth : {30, 50, 51, 99, 100}) {
+        for (int64_t lengthA = 1; lengthA <= 200; lengthA += 3) {
+            for (int64_t lengthB = 1; lengthB <= 200; lengthB += 7) {
+                const int64_t shorter = std::min(lengthA, lengthB);
+                for (int64_t matched :
+                     {int64_t{0}, shorter / 2, shorter * 3 / 4, shorter - 1, shorter}) {
+                    const std::string a = std::string(static_cast<size_t>(matched), 'a') +
+                                          std::string(static_cast<size_t>(lengthA - matched), 'b');
+                    const std::string b = std::string(static_cast<size_t>(matched), 'a') +
+                                          std::string(static_cast<size_t>(lengthB - matched), 'c');
+                    ASSERT_EQ(
+                        ProfilesScoreBelow(ProfileOf(a), ProfileOf(b), lengthA, lengthB, depth),
+                        LineScore(a, b) < depth)
+                        << matched << " of " << lengthA << " and " << lengthB << ", depth "
+                        << depth;
+                }
             }
         }
     }
