@@ -17,11 +17,44 @@ namespace tandem {
 
 namespace {
 
+// A pending piece: the bytes skipped over on one side, gathered in a buffer that is kept between
+// calls and has room at its end for whole 16-byte copies, since most skips are a few bytes long.
+class Piece {
+public:
+    // Empties the piece for texts of up to `most` bytes.
+    void Start(size_t most) {
+        size_ = 0;
+        if (buffer_.size() < most + kCopyBytes)
+            buffer_.resize(most + kCopyBytes);
+    }
+    void Clear() { size_ = 0; }
+    bool Empty() const { return size_ == 0; }
+    size_t Size() const { return size_; }
+    std::string_view View() const { return {buffer_.data(), size_}; }
+    void Append(std::string_view text, size_t from, size_t count) {
+        char* to = buffer_.data() + size_;
+        const char* source = text.data() + from;
+#if defined(__SSE2__) || defined(_M_X64)
+        if (count <= kCopyBytes && text.size() - from >= kCopyBytes)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(source)));
+        else
+#endif
+            std::memcpy(to, source, count);
+        size_ += count;
+    }
+
+private:
+    static constexpr size_t kCopyBytes = 16;
+    std::string buffer_;
+    size_t size_ = 0;
+};
+
 // Pending pieces of each recursion depth, kept between calls so that scoring allocates nothing
 // once the deepest level has been reached. A deque keeps the upper levels in place while it grows.
 struct Pieces {
-    std::string left;
-    std::string right;
+    Piece left;
+    Piece right;
 };
 thread_local std::deque<Pieces> piecesByDepth;
 
@@ -99,8 +132,8 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
     if (piecesByDepth.size() <= depth)
         piecesByDepth.resize(depth + 1);
     Pieces& pieces = piecesByDepth[depth];
-    pieces.left.clear();
-    pieces.right.clear();
+    pieces.left.Start(a.size());
+    pieces.right.Start(b.size());
     const int64_t lengthA = static_cast<int64_t>(a.size());
     const int64_t lengthB = static_cast<int64_t>(b.size());
     const LastPositions lastInA(a);
@@ -108,9 +141,9 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
     // A position that is not found counts as len(a) + len(b) (1-based), so the found one is nearer.
     const int64_t notFound = lengthA + lengthB - 1;
     auto compareAndEmpty = [&] {
-        int64_t matched = SkipMatchAt(pieces.left, pieces.right, depth + 1, check);
-        pieces.left.clear();
-        pieces.right.clear();
+        int64_t matched = SkipMatchAt(pieces.left.View(), pieces.right.View(), depth + 1, check);
+        pieces.left.Clear();
+        pieces.right.Clear();
         return matched;
     };
     int64_t matched = 0;
@@ -118,8 +151,8 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
     int64_t j = 0;
     while (i < lengthA && j < lengthB) {
         check.Step();
-        if (need > 0 && matched + std::min<int64_t>(pieces.left.size() + (lengthA - i),
-                                                    pieces.right.size() + (lengthB - j)) <
+        if (need > 0 && matched + std::min<int64_t>(pieces.left.Size() + (lengthA - i),
+                                                    pieces.right.Size() + (lengthB - j)) <
                             need)
             return -1;
         if (a[static_cast<size_t>(i)] == b[static_cast<size_t>(j)]) {
@@ -142,14 +175,14 @@ int64_t SkipMatchAt(std::string_view a, std::string_view b, size_t depth, Cancel
         int64_t distanceA = nextA - i;
         int64_t distanceB = nextB - j;
         if (distanceA <= distanceB) {
-            pieces.left.append(a.substr(static_cast<size_t>(i), static_cast<size_t>(distanceA)));
+            pieces.left.Append(a, static_cast<size_t>(i), static_cast<size_t>(distanceA));
             i = nextA;
         }
         if (distanceB <= distanceA) {
-            pieces.right.append(b.substr(static_cast<size_t>(j), static_cast<size_t>(distanceB)));
+            pieces.right.Append(b, static_cast<size_t>(j), static_cast<size_t>(distanceB));
             j = nextB;
         }
-        if (!pieces.left.empty() && !pieces.right.empty())
+        if (!pieces.left.Empty() && !pieces.right.Empty())
             matched += compareAndEmpty();
     }
     return matched;
