@@ -64,13 +64,4 @@ RejectMarks::Line RejectMarks::ColumnMarks(int64_t col) {
     return LineOf(columns_, col);
 }
 
-void RejectMarks::Line::Mark(int64_t position) {
-    const size_t w = static_cast<size_t>(position / kWordBits);
-    // A word written before its group was last cleared holds nothing true any more.
-    if (stamps_[w] <= groupCleared_[w])
-        words_[w] = 0;
-    words_[w] |= uint64_t{1} << (position % kWordBits);
-    stamps_[w] = *epoch_;
-}
-
 } // namespace tandem

@@ -32,7 +32,15 @@ public:
         bool Present() const { return words_ != nullptr; }
         // The marks of positions 64 w .. 64 w + 63, as bits from the lowest.
         uint64_t Word(size_t w) const { return stamps_[w] > groupCleared_[w] ? words_[w] : 0; }
-        void Mark(int64_t position);
+        void Mark(int64_t position) {
+            const auto at = static_cast<uint64_t>(position);
+            const size_t w = static_cast<size_t>(at / kWordBits);
+            // A word written before its group was last cleared holds nothing true any more.
+            if (stamps_[w] <= groupCleared_[w])
+                words_[w] = 0;
+            words_[w] |= uint64_t{1} << (at % kWordBits);
+            stamps_[w] = *epoch_;
+        }
 
     private:
         friend class RejectMarks;

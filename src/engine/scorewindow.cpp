@@ -96,19 +96,33 @@ void ScoreWindow::ForgetRejectsOfColumn(int64_t index) {
 int64_t ScoreWindow::Strip::FirstUnmarkedFromMarked(int64_t from, int64_t end) const {
     // Past the window's end nothing is cached, so nothing is marked.
     const int64_t covered = std::min(end, base_ + k_ + 1);
+    constexpr uint64_t kWordBits = RejectMarks::kWordBits;
     int64_t index = from;
     while (index < covered) {
-        const int64_t physical = Physical(index);
-        const int64_t bit = physical % RejectMarks::kWordBits;
-        const int64_t span =
-            std::min({RejectMarks::kWordBits - bit, side_ - physical, covered - index});
-        uint64_t unmarked =
-            ~marks_.Word(static_cast<size_t>(physical / RejectMarks::kWordBits)) >> bit;
-        if (span < RejectMarks::kWordBits)
+        const uint64_t physical = static_cast<uint64_t>(Physical(index));
+        const uint64_t bit = physical % kWordBits;
+        // Before the ring's end or the covered end, whichever comes first.
+        const uint64_t ahead = std::min(static_cast<uint64_t>(side_) - physical,
+                                        static_cast<uint64_t>(covered - index));
+        size_t word = static_cast<size_t>(physical / kWordBits);
+        if (bit == 0 && ahead >= kWordBits) {
+            // Long marked runs are passed over a whole word at a time.
+            const size_t lastWord = word + static_cast<size_t>(ahead / kWordBits);
+            while (word < lastWord && marks_.Word(word) == ~uint64_t{0})
+                ++word;
+            const int64_t passed = static_cast<int64_t>((word - physical / kWordBits) * kWordBits);
+            if (word < lastWord)
+                return index + passed + std::countr_zero(~marks_.Word(word));
+            index += passed;
+            continue;
+        }
+        const uint64_t span = std::min(kWordBits - bit, ahead);
+        uint64_t unmarked = ~marks_.Word(word) >> bit;
+        if (span < kWordBits)
             unmarked &= (uint64_t{1} << span) - 1;
         if (unmarked)
             return index + std::countr_zero(unmarked);
-        index += span;
+        index += static_cast<int64_t>(span);
     }
     return covered;
 }
