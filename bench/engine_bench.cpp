@@ -6,6 +6,7 @@
 #include "engine/similarity.h"
 #include "toolkit/textlines.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <fstream>
@@ -74,6 +75,41 @@ void BM_LineScoreUnrelated(benchmark::State& state) {
         benchmark::DoNotOptimize(LineScore(a, b));
 }
 BENCHMARK(BM_LineScoreUnrelated);
+
+// Every pair of the first lines of a generated pair's two files scored for Depth 50 the way the
+// search scores a pair it has no cached score for: the byte profiles first, then the matcher,
+// which may stop once the pair is certain to score below Depth. Most such pairs do.
+void BM_ScoreForDepth(benchmark::State& state) {
+    const FilePair& pair = GeneratedPair(10000, 10);
+    if (pair.left.empty())
+        return state.SkipWithError("no generated pairs: run make bench");
+    constexpr int kLines = 300;
+    constexpr int32_t kDepth = 50;
+    TextLines leftText = SplitLines(pair.left);
+    TextLines rightText = SplitLines(pair.right);
+    LineList left(leftText.lines);
+    LineList right(rightText.lines);
+    const int rows = std::min(kLines, left.Count());
+    const int cols = std::min(kLines, right.Count());
+    for (auto _ : state) {
+        int64_t reaching = 0;
+        for (int row = 0; row < rows; ++row) {
+            for (int col = 0; col < cols; ++col) {
+                const std::string_view a = left.Key(row);
+                const std::string_view b = right.Key(col);
+                if (a.empty() || b.empty() ||
+                    ProfilesScoreBelow(left.Profile(row), right.Profile(col),
+                                       static_cast<int64_t>(a.size()),
+                                       static_cast<int64_t>(b.size()), kDepth))
+                    continue;
+                reaching += LineScoreFrom(a, b, kDepth, nullptr) >= kDepth;
+            }
+        }
+        benchmark::DoNotOptimize(reaching);
+    }
+    state.SetItemsProcessed(state.iterations() * rows * cols);
+}
+BENCHMARK(BM_ScoreForDepth)->Unit(benchmark::kMillisecond);
 
 // Two 1 MB lines that share no character: the matcher drops both characters at every step.
 void BM_LineScoreNoCommonCharacter(benchmark::State& state) {
