@@ -214,9 +214,9 @@ int64_t EqualBytesBound(std::string_view a, std::string_view b) {
 // the line profiles have bounded them already.
 constexpr size_t kBoundedMiddle = 200;
 
-// Texts are scored for a depth only after their byte profiles have bounded them, and the profiles
-// bound nothing only when a kind counts past 255, so counting the middles' bytes again is worth it
-// for long texts alone.
+// Texts are scored for a depth only after their byte profiles have bounded them, nearly as well as
+// whole byte counts would; only a kind counting past 255 leaves a profile bounding nothing, so
+// counting the middles' bytes again pays for long texts alone.
 bool MayOutgrowProfile(std::string_view a, std::string_view b) {
     return std::max(a.size(), b.size()) > std::numeric_limits<uint8_t>::max();
 }
