@@ -7,6 +7,7 @@
 #include <cstring>
 #include <deque>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 #if defined(__SSE2__) || defined(_M_X64)
@@ -292,27 +293,31 @@ int64_t LeastMatchesFor(int32_t depth, int64_t lengthA, int64_t lengthB) {
 }
 
 // LeastMatchesFor remembered by the lengths of short texts, for one depth at a time: most lines
-// are short, and the search asks again and again for the same few thousand pairs of lengths.
+// are short, and the search asks again and again for the same few thousand pairs of lengths. A
+// row of the table is made when a first length first asks, so that a small pair touches little.
 class LeastMatchesByLength {
 public:
     int64_t For(int32_t depth, int64_t lengthA, int64_t lengthB) {
         if (lengthA >= kShort || lengthB >= kShort)
             return LeastMatchesFor(depth, lengthA, lengthB);
         if (depth != depth_) {
-            leastPlusOne_.assign(kShort * kShort, 0);
+            for (std::unique_ptr<uint16_t[]>& row : leastPlusOne_)
+                row.reset();
             depth_ = depth;
         }
-        uint8_t& known = leastPlusOne_[static_cast<size_t>(lengthA * kShort + lengthB)];
+        std::unique_ptr<uint16_t[]>& row = leastPlusOne_[static_cast<size_t>(lengthA)];
+        if (!row)
+            row = std::make_unique<uint16_t[]>(kShort);
+        uint16_t& known = row[static_cast<size_t>(lengthB)];
         if (known == 0)
-            known = static_cast<uint8_t>(LeastMatchesFor(depth, lengthA, lengthB) + 1);
+            known = static_cast<uint16_t>(LeastMatchesFor(depth, lengthA, lengthB) + 1);
         return known - 1;
     }
 
 private:
-    // The least count is at most the shorter length plus one, so it fits a byte with one to spare.
-    static constexpr int64_t kShort = 128;
+    static constexpr int64_t kShort = 256;
     int32_t depth_ = -1;
-    std::vector<uint8_t> leastPlusOne_; // 0: not worked out yet
+    std::array<std::unique_ptr<uint16_t[]>, kShort> leastPlusOne_; // 0: not worked out yet
 };
 thread_local LeastMatchesByLength leastMatches;
 

@@ -118,11 +118,12 @@ TEST(LineScoreFrom, StopsOnlyBelowDepth) {
 
 // Texts of m a's followed by b's or by c's match exactly their m a's, which is all their profiles
 // have in common, so the bound must answer exactly whether such a pair scores below depth, for
-// short and long texts alike and whatever pairs of lengths were asked about before.
+// every length a profile counts in full (up to 255) and whatever pairs of lengths were asked about
+// before.
 TEST(ByteProfile, BoundIsExactWhereTheProfilesTellEverything) {
     for (int32_t depth : {30, 50, 51, 99, 100}) {
-        for (int64_t lengthA = 1; lengthA <= 200; lengthA += 3) {
-            for (int64_t lengthB = 1; lengthB <= 200; lengthB += 7) {
+        for (int64_t lengthA = 1; lengthA <= 255; lengthA += 3) {
+            for (int64_t lengthB = 1; lengthB <= 255; lengthB += 7) {
                 const int64_t shorter = std::min(lengthA, lengthB);
                 for (int64_t matched :
                      {int64_t{0}, shorter / 2, shorter * 3 / 4, shorter - 1, shorter}) {
