@@ -71,10 +71,7 @@ public:
         friend class ScoreWindow;
         // FirstUnmarked past a marked `from` inside the window and before `end`.
         int64_t FirstUnmarkedFromMarked(int64_t from, int64_t end) const;
-        int64_t Physical(int64_t index) const {
-            const int64_t physical = index - base_ + turn_;
-            return physical >= side_ ? physical - side_ : physical;
-        }
+        int64_t Physical(int64_t index) const { return RingPosition(index, base_, turn_, side_); }
 
         const ScoreWindow* window_ = nullptr;
         int64_t line_ = 0;
@@ -130,9 +127,14 @@ private:
     }
     // Both the offset into the window and the turn are below side_, so one subtraction wraps the
     // ring.
+    // Where `index` lies in a ring of `side` positions whose first covered index, `base`, lies at
+    // `turn`.
+    static int64_t RingPosition(int64_t index, int64_t base, int64_t turn, int64_t side) {
+        const int64_t physical = index - base + turn;
+        return physical >= side ? physical - side : physical;
+    }
     int64_t Physical(const Axis& axis, int64_t index) const {
-        int64_t physical = index - axis.base + axis.turn;
-        return physical >= side_ ? physical - side_ : physical;
+        return RingPosition(index, axis.base, axis.turn, side_);
     }
     int64_t Logical(const Axis& axis, int64_t physical) const {
         int64_t offset = physical - axis.turn;
