@@ -24,6 +24,7 @@ CompareOptions OptionsOf(const MainWindow& window) {
     CompareOptions options;
     options.depth = window.depth;
     options.lookup = window.lookup;
+    options.threads = MachineCores();
     options.colours = MarkColours{
         CodeFromColour(window.insertColour), CodeFromColour(window.differenceColour1),
         CodeFromColour(window.differenceColour2), CodeFromColour(window.differenceColour3)};

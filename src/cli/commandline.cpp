@@ -29,6 +29,7 @@ enum LongOnly : int {
     kColourWhen,
     kRecords,
     kLabel,
+    kThreads,
 };
 
 // Short options; the leading ':' makes getopt_long tell a missing value from an unknown option.
@@ -37,6 +38,7 @@ constexpr const char* kShortOptions = ":hvyqauU:W:";
 const option kLongOptions[] = {
     {"depth", required_argument, nullptr, kDepth},
     {"lookup", required_argument, nullptr, kLookup},
+    {"threads", required_argument, nullptr, kThreads},
     {"colors", required_argument, nullptr, kColours},
     {"colours", required_argument, nullptr, kColours},
     {"width", required_argument, nullptr, 'W'},
@@ -126,6 +128,7 @@ public:
 
     CommandLine Parse() {
         const int count = static_cast<int>(storage_.size());
+        line_.options.threads = MachineCores();
         opterr = 0; // the messages are made here, in one line each
         optind = 0; // start afresh
         while (true) {
@@ -161,6 +164,9 @@ private:
             break;
         case kLookup:
             line_.options.lookup = static_cast<int>(Number(code, 0, kLongestLookup));
+            break;
+        case kThreads:
+            line_.options.threads = static_cast<int>(Number(code, 1, kMostScoringThreads));
             break;
         case kColours:
             line_.options.colours = ParseColours(Written(code), optarg);
@@ -275,6 +281,8 @@ std::string UsageText() {
            "                       changed line (0..100, default 50)\n"
            "  --lookup N           how many lines ahead the search for the next matching line\n"
            "                       may go (default 2000)\n"
+           "  --threads N          how many threads score lines (1..64, default: the\n"
+           "                       machine's cores); the output is the same for every N\n"
            "  --colors I,E,D,L     mark colours as decimal RGB values 0x00BBGGRR: filler rows,\n"
            "                       one-sided lines, changed characters, changed rows\n"
            "                       (default 14811135,255,191,16711680)\n"

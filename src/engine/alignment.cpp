@@ -27,14 +27,21 @@ AlignmentRun::AlignmentRun(LineList& left, LineList& right, const CompareOptions
     : left_(left), right_(right),
       // Depth divides costs by (score - Depth + 1), so it must stay within 0..100.
       depth_(std::clamp(options.depth, 0, kDeepestDepth)),
-      lookup_(std::clamp(options.lookup, 0, kLongestLookup)), window_(int64_t{lookup_} * 3 / 2),
-      result_(result), colours_(options.colours) {}
+      lookup_(std::clamp(options.lookup, 0, kLongestLookup)), threads_(options.threads),
+      window_(int64_t{lookup_} * 3 / 2), result_(result), colours_(options.colours) {}
+
+void AlignmentRun::StartHelpers(int threads) {
+    if (threads > 1)
+        helpers_ =
+            std::make_unique<ScoreHelpers>(std::min(threads, kMostScoringThreads) - 1, cancel_);
+}
 
 bool AlignmentRun::WalkRows(ProgressSink* progress) {
     int i = 0;
     int j = 0;
     bool cancelled = false;
     cancel_ = progress ? &progress->cancelRequested : nullptr;
+    StartHelpers(threads_);
     while (i < left_.Count() && j < right_.Count() && !cancelled) {
         if (progress) {
             const int64_t leftPercent = int64_t{i} * 100 / left_.Count();

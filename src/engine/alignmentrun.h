@@ -6,8 +6,11 @@
 #include "comparison.h"
 #include "int32.h"
 #include "linelist.h"
+#include "scorehelpers.h"
 #include "scorewindow.h"
+#include "similarity.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,6 +47,31 @@ public:
         return IsLeft(list) ? window_.RowStrip(x) : window_.ColumnStrip(x);
     }
     uint64_t WindowRevision() const { return window_.Revision(); }
+    // The pair's score if the window holds it, else kNoScore.
+    int32_t CachedScore(const LineList& list, int64_t x, int64_t y) const {
+        return IsLeft(list) ? window_.Get(x, y) : window_.Get(y, x);
+    }
+    // How the pair of line x of `list` and line y of the other list is to be scored.
+    struct ScorePlan {
+        std::string_view leftKey;
+        std::string_view rightKey;
+        int32_t depth = 0;
+        int32_t known = kNoScore; // kBelowDepth when the byte profiles already tell
+    };
+    ScorePlan PlanScore(const LineList& list, int64_t x, int64_t y) {
+        return IsLeft(list) ? PlanScore(x, y) : PlanScore(y, x);
+    }
+    // Caches a score worked out elsewhere from the pair's plan, as PairScore would have.
+    int32_t CacheScore(const LineList& list, int64_t x, int64_t y, int32_t score) {
+        IsLeft(list) ? window_.Put(x, y, score) : window_.Put(y, x, score);
+        return score;
+    }
+    // The score of a pair whose plan needs the matcher.
+    int32_t ScorePlanned(const ScorePlan& plan) const {
+        return LineScoreFrom(plan.leftKey, plan.rightKey, plan.depth, cancel_);
+    }
+    // The threads that score pairs ahead of the search, or null when the run has none.
+    ScoreHelpers* Helpers() { return helpers_.get(); }
     // As PairScore, with a pair below Depth scored exactly, as the lines it was scored for.
     int32_t ExactPairScore(LineList& list, int64_t x, int64_t y);
     // Whether line idx of X (with the given key) matches line b of Y, taking split lines and runs
@@ -87,10 +115,14 @@ private:
         return IsLeft(list) ? leftInherited_ : rightInherited_;
     }
     std::string_view ScoredKey(LineList& list, int64_t index);
+    ScorePlan PlanScore(int64_t row, int64_t col);
     // Scores left line `row` against right line `col` and caches the score.
     int32_t ScoreAndCache(int64_t row, int64_t col);
     // Line `at` of the list is to hold other text; its cached pairs stay those of its old key.
     void ReplaceLine(LineList& list, int at, std::string_view text);
+    // Gives the run helpers when it scores on more than one thread; their threads start with the
+    // first batch handed to them.
+    void StartHelpers(int threads);
     void StepRow(int& i, int& j);
     void SearchStep(int& i, int& j);
     void ShiftFor(LineList& list, int at);
@@ -101,6 +133,7 @@ private:
     LineList& right_;
     int depth_;
     int lookup_;
+    int threads_;
     ScoreWindow window_;
     ComparisonResult& result_;
     // The progress sink's cancel flag, looked at inside long line scores; null without a sink.
@@ -109,6 +142,8 @@ private:
     InheritedScores leftInherited_;
     InheritedScores rightInherited_;
     const MarkColours colours_;
+    // Last, so that the helpers stop before anything they read goes.
+    std::unique_ptr<ScoreHelpers> helpers_;
 };
 
 } // namespace tandem

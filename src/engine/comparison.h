@@ -24,7 +24,16 @@ struct CompareOptions {
     int depth = 50;    // how similar (percent) two lines must be to count as one line changed
     int lookup = 2000; // how many lines ahead the search for the next matching line may go
     MarkColours colours;
+    // How many threads score pairs: 1 scores on the run's own thread. Results are the same for
+    // every count.
+    int threads = 1;
 };
+
+// More scoring threads than this would only wait for each other.
+constexpr int kMostScoringThreads = 64;
+
+// The machine's cores, up to kMostScoringThreads; 1 where the count is unknown.
+int MachineCores();
 
 enum class ProgressVerdict {
     Continue,

@@ -6,19 +6,25 @@
 
 namespace tandem {
 
-int32_t AlignmentRun::ScoreAndCache(int64_t row, int64_t col) {
+AlignmentRun::ScorePlan AlignmentRun::PlanScore(int64_t row, int64_t col) {
     const bool exact = row == leftInherited_.index || col == rightInherited_.index;
-    const int32_t depth = exact ? 0 : depth_;
-    const std::string_view leftKey = left_.Key(static_cast<int>(row));
-    const std::string_view rightKey = right_.Key(static_cast<int>(col));
-    int32_t fresh;
-    if (depth > 0 && !leftKey.empty() && !rightKey.empty() && leftKey != rightKey &&
-        ProfilesScoreBelow(
-            left_.Profile(static_cast<int>(row)), right_.Profile(static_cast<int>(col)),
-            static_cast<int64_t>(leftKey.size()), static_cast<int64_t>(rightKey.size()), depth))
-        fresh = kBelowDepth;
-    else
-        fresh = LineScoreFrom(leftKey, rightKey, depth, cancel_);
+    ScorePlan plan{left_.Key(static_cast<int>(row)), right_.Key(static_cast<int>(col)),
+                   exact ? 0 : depth_, kNoScore};
+    if (plan.depth > 0 && !plan.leftKey.empty() && !plan.rightKey.empty() &&
+        plan.leftKey != plan.rightKey &&
+        ProfilesScoreBelow(left_.Profile(static_cast<int>(row)),
+                           right_.Profile(static_cast<int>(col)),
+                           static_cast<int64_t>(plan.leftKey.size()),
+                           static_cast<int64_t>(plan.rightKey.size()), plan.depth))
+        plan.known = kBelowDepth;
+    return plan;
+}
+
+int32_t AlignmentRun::ScoreAndCache(int64_t row, int64_t col) {
+    const ScorePlan plan = PlanScore(row, col);
+    const int32_t fresh = plan.known != kNoScore
+                              ? plan.known
+                              : LineScoreFrom(plan.leftKey, plan.rightKey, plan.depth, cancel_);
     window_.Put(row, col, fresh);
     return fresh;
 }

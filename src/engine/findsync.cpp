@@ -27,6 +27,8 @@ constexpr int64_t kLeastReach = 2;
 constexpr int64_t kCostCeilingFactor = 2;
 // How many probes ahead the cached scores are fetched, so that the memory has arrived by then.
 constexpr int64_t kPrefetchDistance = 8;
+// The fewest pairs worth handing to the helpers.
+constexpr uint32_t kLeastAhead = 4;
 
 bool ContainsKey(std::string_view outer, std::string_view inner) {
     return !outer.empty() && !inner.empty() && outer.find(inner) != std::string_view::npos;
@@ -36,7 +38,12 @@ bool ContainsKey(std::string_view outer, std::string_view inner) {
 
 SyncSearch::SyncSearch(AlignmentRun& run, int k0, int64_t& limR, int64_t& limL)
     : run_(run), left_(run.Left()), right_(run.Right()), k0_(k0), limR_(limR), limL_(limL),
-      limR0_(limR), limL0_(limL), pA_(k0), pB_(k0) {}
+      limR0_(limR), limL0_(limL), pA_(k0), pB_(k0), helpers_(run.Helpers()) {}
+
+SyncSearch::~SyncSearch() {
+    DropAhead(aheadL_);
+    DropAhead(aheadR_);
+}
 
 void SyncSearch::Find(int64_t& a, int64_t& b) {
     limL_ = std::min(k0_ + kFirstWindowRows, limL0_);
@@ -194,6 +201,79 @@ void SyncSearch::FollowWindow(ProbeRow& row) {
     row.scoresL = run_.ScoresOf(left_, row.c);
     row.scoresR = run_.ScoresOf(right_, row.c);
     row.revision = run_.WindowRevision();
+}
+
+int32_t SyncSearch::HelpedScore(const ProbeRow& row, bool fromLeft, int64_t p) {
+    LineList& x = fromLeft ? left_ : right_;
+    const int32_t cached = run_.CachedScore(x, row.c, p);
+    if (cached != kNoScore)
+        return cached;
+    AheadBatch& ahead = fromLeft ? aheadL_ : aheadR_;
+    if (ahead.batch && ahead.row == row.c) {
+        ScoreHelpers::Batch& batch = *ahead.batch;
+        while (ahead.next < batch.Size() && batch.Position(ahead.next) < p)
+            ++ahead.next;
+        if (ahead.next < batch.Size() && batch.Position(ahead.next) == p) {
+            helpers_->NoteScored(true);
+            return run_.CacheScore(x, row.c, p, helpers_->Take(batch, ahead.next++));
+        }
+        if (ahead.KnownBelow(p)) {
+            helpers_->NoteScored(false);
+            return run_.CacheScore(x, row.c, p, kBelowDepth);
+        }
+    }
+    const AlignmentRun::ScorePlan plan = run_.PlanScore(x, row.c, p);
+    helpers_->NoteScored(plan.known == kNoScore);
+    if (plan.known != kNoScore)
+        return run_.CacheScore(x, row.c, p, plan.known);
+    if (helpers_->HandingOverPays()) {
+        DropAhead(ahead);
+        if (StartAhead(row, fromLeft, p, plan, ahead))
+            return run_.CacheScore(x, row.c, p, helpers_->Take(*ahead.batch, ahead.next++));
+    }
+    return run_.CacheScore(x, row.c, p, run_.ScorePlanned(plan));
+}
+
+bool SyncSearch::StartAhead(const ProbeRow& row, bool fromLeft, int64_t p,
+                            const AlignmentRun::ScorePlan& plan, AheadBatch& ahead) {
+    ScoreHelpers::Batch* batch = helpers_->FreeBatch();
+    if (!batch)
+        return false;
+    LineList& x = fromLeft ? left_ : right_;
+    LineList& y = fromLeft ? right_ : left_;
+    batch->Add({plan.leftKey, plan.rightKey, plan.depth, p});
+    const int64_t costly = fromLeft ? row.costlyL : row.costlyR;
+    int64_t limit = std::min(fromLeft ? limR_ : limL_, p + kAheadReach);
+    if (costly != kCheckEachProbe)
+        limit = std::min(limit, costly);
+    ahead.from = p;
+    ahead.below.fill(0);
+    for (int64_t q = p + 1; q < limit && !batch->Full(); ++q) {
+        if (y.Key(static_cast<int>(q)).empty() || run_.CachedScore(x, row.c, q) != kNoScore)
+            continue;
+        const AlignmentRun::ScorePlan next = run_.PlanScore(x, row.c, q);
+        if (next.known == kNoScore) {
+            batch->Add({next.leftKey, next.rightKey, next.depth, q});
+        } else {
+            const uint64_t at = static_cast<uint64_t>(q - p);
+            ahead.below[at / 64] |= uint64_t{1} << (at % 64);
+        }
+    }
+    if (batch->Size() < kLeastAhead) {
+        helpers_->Drop(*batch);
+        return false;
+    }
+    helpers_->Start(*batch);
+    ahead.batch = batch;
+    ahead.row = row.c;
+    ahead.next = 0;
+    return true;
+}
+
+void SyncSearch::DropAhead(AheadBatch& ahead) {
+    if (ahead.batch)
+        helpers_->Drop(*ahead.batch);
+    ahead.batch = nullptr;
 }
 
 int64_t SyncSearch::NextProbe(bool never, int64_t p, int64_t limit, int64_t firstCostly,

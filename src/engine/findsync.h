@@ -7,6 +7,7 @@
 
 #include "alignmentrun.h"
 
+#include <array>
 #include <cstring>
 #include <limits>
 
@@ -17,6 +18,9 @@ public:
     // k0 is the current row of both sides; limR and limL are the search limits, which the search
     // moves (the caller reads them back).
     SyncSearch(AlignmentRun& run, int k0, int64_t& limR, int64_t& limL);
+    ~SyncSearch();
+    SyncSearch(const SyncSearch&) = delete;
+    SyncSearch& operator=(const SyncSearch&) = delete;
 
     // Sets A (a row of the right list) and B (a row of the left list) to the synchronisation point.
     void Find(int64_t& a, int64_t& b);
@@ -69,9 +73,7 @@ private:
     bool ProbeAt(ProbeRow& row, bool fromLeft) {
         const int64_t p = fromLeft ? row.pA : row.pB;
         bool scored = false;
-        if (MayConfirm(fromLeft ? row.keyL : row.keyR, row.c, fromLeft ? left_ : right_,
-                       fromLeft ? right_ : left_, p, fromLeft ? row.scoresL : row.scoresR,
-                       scored)) {
+        if (MayConfirm(row, fromLeft, p, scored)) {
             ProbeFurther(row, fromLeft);
             return true;
         }
@@ -89,22 +91,44 @@ private:
     // Whether line c of x (with the given key) is confirmed at line p of y.
     bool Confirms(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
                   Match& match);
-    // False when line c of x is certain not to be confirmed at line p of y: most probes meet an
-    // empty line or a pair below Depth that cannot start a split line, known from the cache.
-    // `scores` are line c's cached scores; a pair not among them is scored, which may move the
+    // False when row c's line on one side is certain not to be confirmed at line p of the other:
+    // most probes meet an empty line or a pair below Depth that cannot start a split line, known
+    // from the cache. A pair not among the row's cached scores is scored, which may move the
     // window and sets `scored`.
-    bool MayConfirm(std::string_view key, int64_t c, LineList& x, LineList& y, int64_t p,
-                    const ScoreWindow::Strip& scores, bool& scored) {
-        const std::string_view target = y.Key(static_cast<int>(p));
+    bool MayConfirm(ProbeRow& row, bool fromLeft, int64_t p, bool& scored) {
+        const std::string_view target = (fromLeft ? right_ : left_).Key(static_cast<int>(p));
         if (target.empty())
             return false;
-        int32_t score = scores.Get(p);
+        int32_t score = (fromLeft ? row.scoresL : row.scoresR).Get(p);
         if (score == kNoScore) {
-            score = run_.PairScore(x, c, p);
+            score = helpers_ ? HelpedScore(row, fromLeft, p)
+                             : run_.PairScore(fromLeft ? left_ : right_, row.c, p);
             scored = true;
         }
-        return score >= run_.Depth() || MayStartSplitLine(key, target);
+        return score >= run_.Depth() || MayStartSplitLine(fromLeft ? row.keyL : row.keyR, target);
     }
+    // How far along a probe its pairs are looked at for the helpers.
+    static constexpr int64_t kAheadReach = 64;
+    // The pairs one side's probes of a row have handed to the helpers, and those passed over as
+    // certain to score below Depth, which are then cached without being looked at again.
+    struct AheadBatch {
+        ScoreHelpers::Batch* batch = nullptr;
+        int64_t row = -1;
+        uint32_t next = 0; // the first pair not yet taken
+        int64_t from = 0;
+        std::array<uint64_t, kAheadReach / 64> below{};
+        bool KnownBelow(int64_t p) const {
+            const uint64_t at = static_cast<uint64_t>(p - from);
+            return at < kAheadReach && (below[at / 64] >> (at % 64) & 1) != 0;
+        }
+    };
+    // PairScore for a probe, with the scores further along it worked out ahead by the helpers.
+    int32_t HelpedScore(const ProbeRow& row, bool fromLeft, int64_t p);
+    // Hands the pairs along the probe from p on that need the matcher to the helpers; false when
+    // there are too few to be worth it or no batch is free.
+    bool StartAhead(const ProbeRow& row, bool fromLeft, int64_t p,
+                    const AlignmentRun::ScorePlan& plan, AheadBatch& ahead);
+    void DropAhead(AheadBatch& ahead);
     static bool MayStartSplitLine(std::string_view key, std::string_view target) {
         return key.size() >= target.size() && key[0] == target[0] &&
                std::memcmp(key.data(), target.data(), target.size()) == 0;
@@ -157,6 +181,9 @@ private:
     int64_t pA_;
     int64_t pB_;
     Candidate cand_;
+    ScoreHelpers* helpers_;
+    AheadBatch aheadL_;
+    AheadBatch aheadR_;
 };
 
 } // namespace tandem

@@ -210,6 +210,8 @@ TEST_F(TandemdiffTest, TroubleIsOneLineNamingTheFileOrOption) {
          "tandemdiff: --depth: '101' is not a whole number from 0 to 100\n"},
         {{"--lookup=-1", left, left},
          "tandemdiff: --lookup: '-1' is not a whole number from 0 to 2147483647\n"},
+        {{"--threads", "0", left, left},
+         "tandemdiff: --threads: '0' is not a whole number from 1 to 64\n"},
         {{"--colors", "1,2,3", left, left},
          "tandemdiff: --colors: '1,2,3' is not four colours I,E,D,L\n"},
         {{"--color=sometimes", left, left},
@@ -251,6 +253,18 @@ TEST_F(TandemdiffTest, OptionsReachTheComparison) {
     EXPECT_EQ(near.status, kDifferent);
     // The right file's last three lines are left over at the end: a block of their own.
     EXPECT_NE(near.out.find("blocks 2\n4,5,lr\n6,8,r\n"), std::string::npos);
+}
+
+TEST_F(TandemdiffTest, ThreadCountLeavesTheOutputAsItIs) {
+    const std::string left = TANDEM_TEST_DATA "/../synth-prose/left.txt";
+    const std::string right = TANDEM_TEST_DATA "/../synth-prose/right.txt";
+    const ToolOutput alone = run_.Run({"--records", "--threads", "1", left, right});
+    EXPECT_EQ(alone.status, kDifferent);
+    for (const char* threads : {"2", "4"}) {
+        const ToolOutput shared = run_.Run({"--records", "--threads", threads, left, right});
+        EXPECT_EQ(shared.status, kDifferent);
+        EXPECT_EQ(shared.out, alone.out) << threads << " threads";
+    }
 }
 
 // The shipped example pair must keep showing every kind of difference.

@@ -50,6 +50,13 @@ std::vector<GoldenCase> FindCases() {
             golden.name =
                 folder.path().filename().string() + "_" + match[1].str() + "_" + match[2].str();
             std::replace(golden.name.begin(), golden.name.end(), '-', '_');
+            // The same records whatever the number of threads scoring pairs.
+            for (int threads : {2, 4}) {
+                GoldenCase threaded = golden;
+                threaded.options.threads = threads;
+                threaded.name += "_threads" + std::to_string(threads);
+                cases.push_back(std::move(threaded));
+            }
             cases.push_back(std::move(golden));
         }
     }

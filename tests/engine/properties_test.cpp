@@ -232,11 +232,17 @@ TEST_P(GeneratedPairs, RecordsMatchTheRecordedDigests) {
                              std::to_string(options.lookup) + ".digests";
     PairGenerator generator(20261208);
     std::ostringstream digests;
+    CompareOptions threaded = options;
+    threaded.threads = 4;
     for (int round = 0; round < 300; ++round) {
         auto [left, right] = generator.Next();
         ComparisonResult result =
             Compare({left.begin(), left.end()}, {right.begin(), right.end()}, options);
-        digests << round << ' ' << std::hex << Digest(Dump(result)) << std::dec << '\n';
+        const std::string dump = Dump(result);
+        digests << round << ' ' << std::hex << Digest(dump) << std::dec << '\n';
+        ASSERT_EQ(Dump(Compare({left.begin(), left.end()}, {right.begin(), right.end()}, threaded)),
+                  dump)
+            << "round " << round << " on four threads";
     }
     if (std::getenv("TANDEM_WRITE_DIGESTS")) {
         std::ofstream(path, std::ios::binary) << digests.str();
