@@ -90,7 +90,7 @@ public:
     // (waking one takes longer than a batch). While the last two hold, one batch in kRetryEvery
     // is still handed over, to see whether the probes have changed.
     bool HandingOverPays() {
-        if (matched_ * 100 < kLeastMatcherShare * scored_)
+        if (scored_ < kLeastScored || matched_ * 100 < kLeastMatcherShare * scored_)
             return false;
         const bool asleep = threadsStarted_ && sleeping_.load(std::memory_order_relaxed) != 0;
         if (!asleep && pairsUsed_ * 100 >= kLeastTakenShare * pairsHanded_)
@@ -104,6 +104,9 @@ private:
     // over, and how many pairs count as recent (older ones weigh half at every span).
     static constexpr uint32_t kLeastMatcherShare = 80;
     static constexpr uint32_t kShareSpan = 4096;
+    // Nothing is handed over before the search has scored this many pairs itself: a small pair
+    // is done before a helper thread would have started.
+    static constexpr uint32_t kLeastScored = 512;
     // The share, in percent, of the pairs handed over that the probes took, below which pairs
     // are handed over no more, and how often a batch is handed over all the same.
     static constexpr uint32_t kLeastTakenShare = 75;
