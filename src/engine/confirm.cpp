@@ -22,9 +22,7 @@ AlignmentRun::ScorePlan AlignmentRun::PlanScore(int64_t row, int64_t col) {
 
 int32_t AlignmentRun::ScoreAndCache(int64_t row, int64_t col) {
     const ScorePlan plan = PlanScore(row, col);
-    const int32_t fresh = plan.known != kNoScore
-                              ? plan.known
-                              : LineScoreFrom(plan.leftKey, plan.rightKey, plan.depth, cancel_);
+    const int32_t fresh = plan.known != kNoScore ? plan.known : ScorePlanned(plan);
     window_.Put(row, col, fresh);
     return fresh;
 }

@@ -247,7 +247,7 @@ bool SyncSearch::StartAhead(const ProbeRow& row, bool fromLeft, int64_t p,
     if (costly != kCheckEachProbe)
         limit = std::min(limit, costly);
     ahead.from = p;
-    ahead.below.fill(0);
+    ahead.below = 0;
     for (int64_t q = p + 1; q < limit && !batch->Full(); ++q) {
         if (y.Key(static_cast<int>(q)).empty() || run_.CachedScore(x, row.c, q) != kNoScore)
             continue;
@@ -255,8 +255,7 @@ bool SyncSearch::StartAhead(const ProbeRow& row, bool fromLeft, int64_t p,
         if (next.known == kNoScore) {
             batch->Add({next.leftKey, next.rightKey, next.depth, q});
         } else {
-            const uint64_t at = static_cast<uint64_t>(q - p);
-            ahead.below[at / 64] |= uint64_t{1} << (at % 64);
+            ahead.below |= uint64_t{1} << (q - p);
         }
     }
     if (batch->Size() < kLeastAhead) {

@@ -7,7 +7,6 @@
 
 #include "alignmentrun.h"
 
-#include <array>
 #include <cstring>
 #include <limits>
 
@@ -107,7 +106,7 @@ private:
         }
         return score >= run_.Depth() || MayStartSplitLine(fromLeft ? row.keyL : row.keyR, target);
     }
-    // How far along a probe its pairs are looked at for the helpers.
+    // How far along a probe its pairs are looked at for the helpers: one word of `below` bits.
     static constexpr int64_t kAheadReach = 64;
     // The pairs one side's probes of a row have handed to the helpers, and those passed over as
     // certain to score below Depth, which are then cached without being looked at again.
@@ -116,10 +115,10 @@ private:
         int64_t row = -1;
         uint32_t next = 0; // the first pair not yet taken
         int64_t from = 0;
-        std::array<uint64_t, kAheadReach / 64> below{};
+        uint64_t below = 0; // bit i: the pair at from + i
         bool KnownBelow(int64_t p) const {
             const uint64_t at = static_cast<uint64_t>(p - from);
-            return at < kAheadReach && (below[at / 64] >> (at % 64) & 1) != 0;
+            return at < kAheadReach && (below >> at & 1) != 0;
         }
     };
     // PairScore for a probe, with the scores further along it worked out ahead by the helpers.

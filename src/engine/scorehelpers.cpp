@@ -165,10 +165,8 @@ void ScoreHelpers::ScoreChunk(Batch& batch, uint32_t chunk) const {
     const uint32_t first = chunk * kChunkPairs;
     const uint32_t end = std::min(first + kChunkPairs, batch.size_);
     for (uint32_t i = first; i < end; ++i) {
-        const Pair& pair = batch.pairs_[i];
         try {
-            scored.scores[i - first] =
-                LineScoreFrom(pair.leftKey, pair.rightKey, pair.depth, cancel_);
+            scored.scores[i - first] = ScorePair(batch.pairs_[i]);
         } catch (...) {
             // A cancel, or memory running out: the search's thread meets it itself when it
             // scores the pair again.
